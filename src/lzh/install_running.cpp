@@ -1,0 +1,3 @@
+#include "lzh/install_running.h"
+
+int32_t InstallRunning = 0;
