@@ -12,7 +12,7 @@ packages=(
   wine wine64                                 # runs the setup program
   xvfb x11-utils xauth                        # virtual display for the GUI tests
   imagemagick                                 # screenshots and pixel reads
-  python3                                     # test harness
+  python3 python3-pytest python3-pil          # end-to-end test harness, pixel reads
   file                                        # checks the PE header kinds
 )
 
