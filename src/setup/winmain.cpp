@@ -1,0 +1,10 @@
+// Program entry: the whole run under the top-level error report.
+#include <windows.h>
+
+#include "rtl/error_report.h"
+#include "setup/driver.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    int code = RunWithErrorReport(SetupMain);
+    ::ExitProcess(static_cast<UINT>(code));
+}

@@ -1,0 +1,4 @@
+// Minimal: no shortcut yet.
+#include "shell/shell.h"
+
+void CreateProgramsShortcut() {}

@@ -1,0 +1,5 @@
+// What the setup program leaves in the shell: the Programs-menu shortcut and the uninstall entry.
+#pragma once
+
+void CreateProgramsShortcut();
+void WriteUninstallEntry();

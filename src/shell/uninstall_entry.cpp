@@ -1,0 +1,4 @@
+// Minimal: no uninstall entry yet.
+#include "shell/shell.h"
+
+void WriteUninstallEntry() {}
