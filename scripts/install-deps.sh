@@ -13,7 +13,7 @@ packages=(
   xvfb x11-utils xauth                        # virtual display for the GUI tests
   imagemagick                                 # screenshots and pixel reads
   python3 python3-pytest python3-pil          # end-to-end test harness, pixel reads
-  file                                        # checks the PE header kinds
+  file icoutils                               # checks of the PE header kinds and resources
 )
 
 missing=()
