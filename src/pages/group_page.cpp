@@ -1,34 +1,41 @@
-// Minimal shortcut-name page.
+// The shortcut-name page: takes the name of the Programs-menu shortcut. Cancel only leaves the
+// shortcut out, so it asks no question.
+#include "pages/dialog_text.h"
 #include "pages/page_conventions.h"
 #include "pages/pages.h"
 #include "rtl/callback_guard.h"
 #include "setup/config.h"
 
 namespace {
+
 constexpr int NameEdit = 102;
+
+void StartPage(HWND dialog) {
+    ::SetWindowTextA(dialog, "Program Group");
+    CenterOnScreen(dialog);
+    ::SendDlgItemMessageA(dialog, NameEdit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Config.ShortcutName.c_str()));
+    // Enter accepts the proposed name at once.
+    ::SetFocus(::GetDlgItem(dialog, IDOK));
 }
+
+}  // namespace
 
 INT_PTR CALLBACK GroupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     return GuardDialogProc(dialog, [&]() -> INT_PTR {
         switch (message) {
         case WM_INITDIALOG:
-            ::SetWindowTextA(dialog, "Program Group");
-            CenterOnScreen(dialog);
-            ::SetDlgItemTextA(dialog, NameEdit, Config.ShortcutName.c_str());
-            ::SetFocus(::GetDlgItem(dialog, IDOK));
-            return 0;
+            StartPage(dialog);
+            return 0;  // the focus is set
         case WM_DESTROY:
             ::EndDialog(dialog, 0);
             return 0;
         }
         switch (CommandId(message, wParam)) {
-        case IDOK: {
-            char text[256] = {};
-            ::SendDlgItemMessageA(dialog, NameEdit, WM_GETTEXT, 255, reinterpret_cast<LPARAM>(text));
-            Config.ShortcutName = text;
+        case IDOK:
+            // Taken as typed; the shortcut makes the file name from it.
+            Config.ShortcutName = ReadItemText(dialog, NameEdit);
             ::EndDialog(dialog, 1);
             break;
-        }
         case IDCANCEL:
             ::EndDialog(dialog, 0);
             break;

@@ -1,42 +1,53 @@
-// Minimal destination page: proposes the built-in folder and takes a drive-letter entry.
-#include <string>
-
+// The destination page: proposes a folder, takes the user's entry and makes sure it exists.
+#include "pages/destination_entry.h"
+#include "pages/dialog_text.h"
+#include "pages/folder_checks.h"
 #include "pages/page_conventions.h"
 #include "pages/pages.h"
+#include "pages/proposed_folder.h"
 #include "rtl/bin_file.h"
 #include "rtl/callback_guard.h"
 #include "setup/config.h"
 #include "setup/globals.h"
 
 namespace {
+
 constexpr int DestinationEdit = 104;
+
+void StartPage(HWND dialog) {
+    // Until the first OK the destination is the setup program's own folder.
+    DestDir = ExtractFilePath(ModuleFileName());
+    ::SetWindowTextA(dialog, "Destination Directory");
+    Config.ProposedDir = ProposeDestination();
+    ::SendDlgItemMessageA(dialog, DestinationEdit, WM_SETTEXT, 0,
+                          reinterpret_cast<LPARAM>(Config.ProposedDir.c_str()));
+    CenterOnScreen(dialog);
+    ::SetFocus(::GetDlgItem(dialog, DestinationEdit));
 }
+
+void Accept(HWND dialog) {
+    // DestDir follows every press, accepted or not.
+    DestDir = ReadItemText(dialog, DestinationEdit);
+    // A rejected entry is ignored silently; the user corrects it or cancels.
+    if (HasDestinationForm(DestDir) && EnsureFolder(DestDir)) ::EndDialog(dialog, 1);
+}
+
+}  // namespace
 
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     return GuardDialogProc(dialog, [&]() -> INT_PTR {
         switch (message) {
         case WM_INITDIALOG:
-            DestDir = ExtractFilePath(ModuleFileName());
-            ::SetWindowTextA(dialog, "Destination Directory");
-            ::SetDlgItemTextA(dialog, DestinationEdit, Config.ProposedDir.c_str());
-            CenterOnScreen(dialog);
-            ::SetFocus(::GetDlgItem(dialog, DestinationEdit));
-            return 0;
+            StartPage(dialog);
+            return 0;  // the focus is set
         case WM_DESTROY:
             ::EndDialog(dialog, 0);
             return 0;
         }
         switch (CommandId(message, wParam)) {
-        case IDOK: {
-            char text[256] = {};
-            ::SendDlgItemMessageA(dialog, DestinationEdit, WM_GETTEXT, 255, reinterpret_cast<LPARAM>(text));
-            DestDir = text;
-            if (DestDir.size() >= 2 && DestDir[0] >= 'A' && DestDir[0] <= 'Z' && DestDir[1] == ':') {
-                ::CreateDirectoryA(DestDir.c_str(), nullptr);
-                ::EndDialog(dialog, 1);
-            }
+        case IDOK:
+            Accept(dialog);
             break;
-        }
         case IDCANCEL:
             if (ConfirmCancel()) ::EndDialog(dialog, 0);
             break;

@@ -20,9 +20,3 @@ bool SetupAborted = false;
 
 bool ArchiveWrittenByRun = false;
 bool MainExeWrittenByRun = false;
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (folder.empty()) return name;
-    if (folder.back() == '\\') return folder + name;
-    return folder + "\\" + name;
-}

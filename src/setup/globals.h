@@ -8,6 +8,7 @@
 #include <string>
 
 #include "lzh/lzh_unpack.h"
+#include "pages/path_helpers.h"  // JoinPath, used wherever a file goes into a folder
 
 // Folder of the running setup program, ending in a backslash; the volumes are looked for there.
 extern std::string SourceDir;
@@ -38,6 +39,3 @@ extern bool MainExeWrittenByRun;
 
 // The private message with which a stage dialog starts its work.
 constexpr UINT WM_STARTSTAGE = 32000;
-
-// Folder + Name: an empty folder gives Name; a folder ending in "\" gets no second one.
-std::string JoinPath(const std::string& folder, const std::string& name);
