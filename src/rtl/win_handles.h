@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -169,4 +170,23 @@ public:
 
 private:
     T* p_ = nullptr;
+};
+
+// COM initialisation of the calling thread, paired with CoUninitialize. A call that failed
+// (for example because the thread runs another apartment model) is not undone.
+class ComInitialization {
+public:
+    ComInitialization() noexcept : initialized_(SUCCEEDED(::CoInitialize(nullptr))) {}
+    ComInitialization(const ComInitialization&) = delete;
+    ComInitialization& operator=(const ComInitialization&) = delete;
+    ComInitialization(ComInitialization&& other) noexcept : initialized_(std::exchange(other.initialized_, false)) {}
+    ComInitialization& operator=(ComInitialization&&) = delete;
+    ~ComInitialization() {
+        if (initialized_) ::CoUninitialize();
+    }
+
+    bool Initialized() const noexcept { return initialized_; }
+
+private:
+    bool initialized_;
 };
