@@ -39,6 +39,7 @@
 //   lnk.write PATH TARGET ARGS WORKDIR SHOWCMD DESCRIPTION
 // System
 //   procs                         [{pid, ppid, exe}]
+//   kill PID [CODE]               TerminateProcess (default code 1)
 //   metrics                       SM_CXSCREEN SM_CYSCREEN
 //   info                          acp oemcp pid
 //   ping                          empty reply (round-trip measure)

@@ -33,6 +33,14 @@ void Info(const Args&, JsonWriter& reply) {
       .Field("pid", static_cast<int64_t>(GetCurrentProcessId()));
 }
 
+void Kill(const Args& args, JsonWriter&) {
+  args.Need(1, "kill PID [CODE]");
+  KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(args.Int(1))));
+  if (!process.Valid()) throw CommandError("no such process: " + args.Raw(1));
+  UINT code = args.Has(2) ? static_cast<UINT>(args.Int(2)) : 1;
+  if (!TerminateProcess(process.Get(), code)) throw CommandError("TerminateProcess failed");
+}
+
 void Ping(const Args&, JsonWriter&) {}
 
 }  // namespace
@@ -41,5 +49,6 @@ void AddSystemCommands(CommandTable& table) {
   table["procs"] = Processes;
   table["metrics"] = Metrics;
   table["info"] = Info;
+  table["kill"] = Kill;
   table["ping"] = Ping;
 }
