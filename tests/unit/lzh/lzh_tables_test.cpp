@@ -68,10 +68,21 @@ TEST_F(Tables, ObtainedInOrderAndReleasedInReverseAfterANormalUnpack) {
 }
 
 TEST_F(Tables, ObtainedAndReleasedEvenWhenNothingIsDecoded) {
-    UnpackBytes({}, 0);
-    EXPECT_EQ(Memory.Obtained, TableSizes);
-    ExpectAllReleasedInReverse();
-    EXPECT_EQ(TestStreams.SourceCalls, 0u);
+    struct TCase {
+        int32_t TotalBytes;
+        int32_t Running;
+    };
+    for (const TCase c : {TCase{0, 1}, TCase{-1, 1}, TCase{100, 0}}) {
+        SCOPED_TRACE(testing::Message() << c.TotalBytes << ", running " << c.Running);
+        Memory = TMemoryLog{};
+        ResetTestStreams({0xE6, 0x80});
+        InstallRunning = c.Running;
+        LzhUnpack(c.TotalBytes, TestSource, TestSink);
+        EXPECT_EQ(Memory.Obtained, TableSizes);
+        ExpectAllReleasedInReverse();
+        EXPECT_EQ(TestStreams.SourceCalls, 0u);
+        EXPECT_TRUE(TestStreams.Output.empty());
+    }
 }
 
 TEST_F(Tables, ReleasedAfterCancellation) {
