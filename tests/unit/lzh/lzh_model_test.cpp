@@ -42,6 +42,8 @@ struct TFirstCountCase {
     const char* Code313After;
 };
 
+void PrintTo(const TFirstCountCase& Case, std::ostream* Out) { *Out << "symbol " << Case.Symbol; }
+
 class FirstCount : public Model, public testing::WithParamInterface<TFirstCountCase> {};
 
 TEST_P(FirstCount, TradesPlacesWithSymbol313) {

@@ -44,6 +44,8 @@ struct TPositionCase {
     const char* Code;
 };
 
+void PrintTo(const TPositionCase& Case, std::ostream* Out) { *Out << "P = " << Case.Position; }
+
 class PositionCode : public testing::TestWithParam<TPositionCase> {};
 
 TEST_P(PositionCode, DecodesToItsPositionUsingExactlyItsBits) {

@@ -70,6 +70,8 @@ const TRoundTripCase RoundTripCases[] = {
     {"MachineCode300K", [] { return MachineCodeBytes(300 * 1024, 22); }},
 };
 
+void PrintTo(const TRoundTripCase& Case, std::ostream* Out) { *Out << Case.Name; }
+
 class RoundTrip : public testing::TestWithParam<TRoundTripCase> {};
 
 TEST_P(RoundTrip, GivesBackTheInput) { ExpectRoundTrip(GetParam().Make()); }
@@ -133,6 +135,54 @@ TEST(RoundTrip, PackingInsideAnUnpackLeavesTheDecoderAlone) {
     LzhUnpack(static_cast<int32_t>(data.size()), TestSource, TestSink);
     EXPECT_GE(packs, 4u);
     EXPECT_TRUE(TestStreams.Output == data);
+}
+
+// Decodes a packed stream token by token with the decoder's own operations, but with a window
+// that knows which positions were written: the encoder may use the initial spaces, never the
+// 60 positions past them before they are written (their start value is not part of the format).
+TEST(RoundTrip, MatchesNeverReadUnwrittenWindowPositions) {
+    std::vector<uint8_t> data(300, 0);  // zeros first: the bytes an unwritten position might hold
+    const auto text = TextBytes(3000, 71);
+    data.insert(data.end(), text.begin(), text.end());
+    data.insert(data.end(), 200, ' ');
+    const auto packed = LzhPack(data.data(), data.size());
+
+    ResetTestStreams(packed);
+    LzhAllocTables();
+    LzhStartModel();
+    std::vector<int> window(LzhWindowSize, ' ');  // -1: never written
+    std::fill(window.begin() + LzhStartPos, window.end(), -1);
+    unsigned w = LzhStartPos;
+    std::vector<uint8_t> out;
+    while (out.size() < data.size()) {
+        const unsigned s = LzhDecodeSymbol(TestSource);
+        unsigned q = w, n = 1;
+        int literal = static_cast<int>(s);
+        if (s >= 256) {
+            const unsigned p = LzhDecodePosition(TestSource);
+            q = (w - p - 1) & LzhWindowMask;
+            n = s - LzhMatchSymbolBias;
+            literal = -1;
+        }
+        for (unsigned k = 0; k < n; ++k) {
+            const int x = literal >= 0 ? literal : window[(q + k) & LzhWindowMask];
+            ASSERT_GE(x, 0) << "unwritten position read at output byte " << out.size();
+            out.push_back(static_cast<uint8_t>(x));
+            window[w] = x;
+            w = (w + 1) & LzhWindowMask;
+        }
+    }
+    LzhFreeTables();
+    EXPECT_TRUE(out == data);
+}
+
+TEST(RoundTrip, LeadingSpacesAreCopiedFromTheInitialWindow) {
+    // 60 spaces are one match (8-bit symbol + 9-bit position), 'x' one literal (9 bits).
+    std::vector<uint8_t> data(60, ' ');
+    data.push_back('x');
+    const auto packed = LzhPack(data.data(), data.size());
+    EXPECT_LE(packed.size(), 4u);
+    EXPECT_TRUE(UnpackBytes(packed, 61) == data);
 }
 
 }  // namespace

@@ -108,6 +108,8 @@ struct TThrowCase {
     bool FromSource;
 };
 
+void PrintTo(const TThrowCase& Case, std::ostream* Out) { *Out << Case.Name; }
+
 class ThrowingStream : public Tables, public testing::WithParamInterface<TThrowCase> {};
 
 TEST_P(ThrowingStream, ReleasesTheTablesAndPassesTheExceptionOn) {
