@@ -4,8 +4,9 @@ wine_template  (session)  an idle, freshly booted prefix, the source of cheap co
 wine_env       (session)  WineEnv at 800x600 on a copy of the template
 artifacts      (test)     <GLYPHWORK_ARTIFACTS or repo/artifacts>/<test name>/
 transcript     (test)     Transcript in artifacts/transcript.txt
-driver         (test)     GuiDriver in wine_env, recording into the transcript; at the end of
-                          the test it ends the Windows processes that the test left running
+driver         (test)     GuiDriver in wine_env, recording into the transcript and saving
+                          screenshots into artifacts; at the end of the test it ends the Windows
+                          processes that the test left running (one guidrv serves the session)
 screen_env     (test)     factory screen_env(width, height) -> a started WineEnv of its own
                           (own prefix copy, own Xvfb), closed at the end of the test
 fresh_env      (test)     a pristine 800x600 WineEnv of its own (shortcut for screen_env(800, 600))
@@ -63,15 +64,32 @@ def _end_left_over_programs(drv: GuiDriver, baseline: set, transcript: Transcrip
                 pass
 
 
+@pytest.fixture(scope="session")
+def _session_driver(wine_env):
+    holder = {}
+
+    def get() -> GuiDriver:
+        # One guidrv serves the whole session (it takes ~2 s to start); a dead one is replaced.
+        drv = holder.get("driver")
+        if drv is None or drv._proc.poll() is not None:
+            drv = holder["driver"] = wine_env.driver()
+        return drv
+
+    yield get
+    if holder.get("driver") is not None:
+        holder["driver"].close(quiet=True)
+
+
 @pytest.fixture
-def driver(wine_env, transcript):
-    drv = wine_env.driver(transcript)
+def driver(_session_driver, transcript, artifacts):
+    drv = _session_driver()
+    drv.transcript, drv.artifacts = transcript, artifacts
     baseline = {p["pid"] for p in drv.processes()}
     yield drv
     try:
         _end_left_over_programs(drv, baseline, transcript)
     finally:
-        drv.close(quiet=True)
+        drv.transcript = None
 
 
 @pytest.fixture

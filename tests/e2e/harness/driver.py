@@ -128,13 +128,24 @@ class GuiDriver:
             result.append(w)
         return result
 
-    def wait_window(self, caption=None, class_=None, owner=None, timeout: float = 10.0, pid=None) -> dict:
-        """Polls until a visible top-level window matches; returns its record."""
+    def wait_window(self, caption=None, class_=None, owner=None, timeout: float = 10.0, pid=None,
+                    settle: float = 0.1) -> dict:
+        """Polls until a visible top-level window matches; returns its record.
+
+        The record is returned once it has stayed the same (caption, place, enabled) for SETTLE
+        seconds, so a dialog that centres itself in WM_INITDIALOG is seen where it ends up.
+        """
         deadline = time.monotonic() + timeout
+        last = None
         while True:
             found = self.find_windows(caption, class_, owner, pid)
             if found:
-                return found[0]
+                if found[0] == last or settle <= 0:
+                    return found[0]
+                last = found[0]
+                time.sleep(settle)
+                continue
+            last = None
             if time.monotonic() > deadline:
                 seen = [(w["caption"], w["class"]) for w in self.windows()]
                 raise TimeoutError(f"no window caption={caption!r} class={class_!r} owner={owner!r}; "
@@ -289,7 +300,9 @@ class GuiDriver:
     # Shell links, processes, screen
 
     def read_shortcut(self, path) -> dict:
-        """target workdir arguments showcmd description icon icon_index of a .lnk file.
+        """target workdir arguments showcmd description icon icon_index of a .lnk file,
+        read through IShellLinkA, and file_showcmd from the file's header: Wine's IShellLink
+        does not load the show command back (reports 1), so check file_showcmd.
 
         PATH is a Windows path, or a Unix path (mapped into the prefix).
         """

@@ -49,8 +49,12 @@ class WinePrefix:
     def create(self, display: str, timeout: float = 120.0):
         """wineboot -i, then waits until the wineserver has gone (the prefix is then complete)."""
         env = self.env(display)
-        subprocess.run([WINE64, "wineboot", "-i"], env=env, check=True, timeout=timeout,
-                       stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        quiet = dict(stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        subprocess.run([WINE64, "wineboot", "-i"], env=env, check=True, timeout=timeout, **quiet)
+        # Without a window manager, Wine waits 2 s per managed window for a withdrawn state
+        # that never comes when the window goes; unmanaged windows end at once.
+        subprocess.run([WINE64, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
+                        "/f"], env=env, check=True, timeout=timeout, **quiet)
         self.wait_server(display, timeout)
 
     def wait_server(self, display: str = "", timeout: float = 60.0):

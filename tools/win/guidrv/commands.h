@@ -21,5 +21,6 @@ void AddSystemCommands(CommandTable& table);
 // Helpers shared by the command files.
 int64_t HandleValue(HWND hwnd);
 std::wstring WindowText(HWND hwnd);   // WM_GETTEXT with a timeout, so a hung target cannot block us
+std::wstring StoredText(HWND hwnd);   // the text the system keeps for the window; sends no message
 std::wstring WindowClass(HWND hwnd);
 void WriteRect(JsonWriter& reply, const char* name, const RECT& rect);

@@ -10,9 +10,11 @@
 //
 // Windows
 //   windows                       top-level windows: hwnd caption class owner owner_caption
-//                                 pid tid visible enabled rect client (rects: screen [l,t,r,b])
+//                                 pid tid visible enabled rect client (rects: screen [l,t,r,b]);
+//                                 captions are the stored window texts (no message is sent)
 //   controls HWND                 all descendants: hwnd parent id (16-bit) class text style
-//                                 exstyle visible enabled rect
+//                                 exstyle visible enabled rect; text is WM_GETTEXT (300 ms
+//                                 timeout, then the stored text)
 //   focus HWND                    GetGUIThreadInfo of HWND's thread: focus active capture,
 //                                 plus foreground (GetForegroundWindow)
 //   text HWND                     WM_GETTEXT
@@ -36,6 +38,8 @@
 //   reg.list ROOT KEY [VIEW]      {"exists","values":[{name,type,value}],"subkeys":[...]}
 // Shell
 //   lnk.read PATH                 target workdir arguments showcmd description icon icon_index
+//                                 file_showcmd (from the file header; Wine's IShellLink
+//                                 reports showcmd 1 whatever was stored)
 //   lnk.write PATH TARGET ARGS WORKDIR SHOWCMD DESCRIPTION
 // System
 //   procs                         [{pid, ppid, exe}]

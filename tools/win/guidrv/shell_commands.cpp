@@ -1,7 +1,9 @@
 // Shell links through IShellLinkA, the interface the setup program writes them with.
 #include <shlobj.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 #include "commands.h"
 #include "handles.h"
@@ -30,6 +32,20 @@ Link CreateLink() {
   return link;
 }
 
+// The show command as stored in the file's header (offset 0x3C). Wine 8's IShellLink
+// does not load it back and always reports SW_SHOWNORMAL, so tests need this one.
+int64_t HeaderShowCmd(const std::wstring& path) {
+  FILE* file = _wfopen(path.c_str(), L"rb");
+  if (!file) return -1;
+  unsigned char header[0x4C] = {};
+  size_t got = std::fread(header, 1, sizeof header, file);
+  std::fclose(file);
+  if (got != sizeof header || header[0] != 0x4C) return -1;
+  uint32_t showCmd = 0;
+  std::memcpy(&showCmd, header + 0x3C, sizeof showCmd);
+  return showCmd;
+}
+
 void Read(const Args& args, JsonWriter& reply) {
   args.Need(1, "lnk.read PATH");
   Link link = CreateLink();
@@ -51,7 +67,9 @@ void Read(const Args& args, JsonWriter& reply) {
   field("icon", link.shellLink->GetIconLocation(buf, sizeof buf, &iconIndex));
   int showCmd = 0;
   link.shellLink->GetShowCmd(&showCmd);
-  reply.Field("icon_index", static_cast<int64_t>(iconIndex)).Field("showcmd", static_cast<int64_t>(showCmd));
+  reply.Field("icon_index", static_cast<int64_t>(iconIndex))
+      .Field("showcmd", static_cast<int64_t>(showCmd))
+      .Field("file_showcmd", HeaderShowCmd(args.Text(1)));
 }
 
 void Write(const Args& args, JsonWriter&) {

@@ -5,19 +5,22 @@
 
 int64_t HandleValue(HWND hwnd) { return static_cast<int64_t>(reinterpret_cast<intptr_t>(hwnd)); }
 
+std::wstring StoredText(HWND hwnd) {
+  wchar_t buf[1024];
+  int n = InternalGetWindowText(hwnd, buf, 1024);
+  return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
+}
+
 std::wstring WindowText(HWND hwnd) {
   DWORD_PTR length = 0;
-  // Timeouts keep a busy or hung target from blocking the driver.
-  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) {
-    wchar_t buf[512];
-    int n = InternalGetWindowText(hwnd, buf, 512);
-    return std::wstring(buf, static_cast<size_t>(n > 0 ? n : 0));
-  }
+  // A short timeout: a window whose thread is busy or exiting must not stall the driver;
+  // the text the system stores (captions, statics) is the fallback.
+  if (!SendMessageTimeoutW(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 300, &length)) return StoredText(hwnd);
   std::vector<wchar_t> buf(length + 1);
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG,
-                           2000, &copied)) {
-    return {};
+                           300, &copied)) {
+    return StoredText(hwnd);
   }
   return std::wstring(buf.data(), copied < buf.size() ? copied : buf.size() - 1);
 }
@@ -60,10 +63,10 @@ void ListWindows(const Args&, JsonWriter& reply) {
     GetWindowRect(hwnd, &rect);
     reply.BeginObject()
         .Field("hwnd", HandleValue(hwnd))
-        .Field("caption", WindowText(hwnd))
+        .Field("caption", StoredText(hwnd))
         .Field("class", WindowClass(hwnd))
         .Field("owner", HandleValue(owner))
-        .Field("owner_caption", owner ? WindowText(owner) : std::wstring())
+        .Field("owner_caption", owner ? StoredText(owner) : std::wstring())
         .Field("pid", static_cast<int64_t>(pid))
         .Field("tid", static_cast<int64_t>(tid))
         .FieldBool("visible", IsWindowVisible(hwnd))
