@@ -1,6 +1,7 @@
 """What the backdrop and shell tests read from the screen: the gradient's rows, the shadowed
 title, the logo and the notice line, worked out from the screenshot's pixels."""
 import subprocess
+import time
 from pathlib import Path
 
 from PIL import Image
@@ -58,7 +59,21 @@ def bounds(points):
 
 
 def ink_bounds(shot, box, background):
-    """Bounds of the pixels in Box that differ from the row-wise Background(y) colour."""
+    """Bounds of the pixels in Box that differ from Background(x, y), or None."""
     left, top, right, bottom = box
-    ink = {(x, y) for y in range(top, bottom) for x in range(left, right) if shot.getpixel((x, y)) != background(y)}
+    ink = {(x, y) for y in range(top, bottom) for x in range(left, right)
+           if shot.getpixel((x, y)) != background(x, y)}
     return bounds(ink) if ink else None
+
+
+def stable_screenshot(driver, name, ready, attempts=40):
+    """A screenshot once Ready(image) holds and the screen has stopped changing: the backdrop is
+    painted by the dialog's message loop, some time after the dialog itself appeared."""
+    previous = None
+    for i in range(attempts):
+        shot = driver.screenshot(name)
+        if ready(shot.image) and previous is not None and previous.tobytes() == shot.image.tobytes():
+            return shot
+        previous = shot.image
+        time.sleep(0.25)
+    raise AssertionError(f"the screen did not settle into the expected picture ({name})")
