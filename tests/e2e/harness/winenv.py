@@ -1,4 +1,6 @@
 """WineEnv: a private Wine prefix plus a private Xvfb display, and the programs run in them."""
+import os
+import signal
 import subprocess
 import time
 from pathlib import Path
@@ -54,6 +56,12 @@ class WineEnv:
         self._processes.clear()
         try:
             self.prefix.kill_server(self.display.name if self.display.number is not None else "")
+            # Anything of this prefix that survived the wineserver's end is killed by its pid.
+            for pid in self.prefix.processes():
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
         finally:
             self.display.stop()
 
