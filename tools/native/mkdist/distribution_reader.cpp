@@ -63,6 +63,11 @@ std::vector<std::string> SetupFileProblems(const TSetupFile& Setup) {
         if (Setup.TrailerStart < imageEnd) {
             problems.push_back("the catalogue would start at byte " + std::to_string(Setup.TrailerStart) +
                                ", inside the executable image, which ends at " + std::to_string(imageEnd));
+        } else if (Setup.TrailerStart > imageEnd) {
+            // pack puts the catalogue right after the image; a gap means a damaged count byte.
+            problems.push_back(std::to_string(Setup.TrailerStart - imageEnd) +
+                               " bytes lie between the executable image and the catalogue; its count byte "
+                               "may be damaged");
         }
     } catch (const Exception& error) {
         problems.push_back(error.Message());

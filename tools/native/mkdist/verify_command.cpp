@@ -33,10 +33,13 @@ void CheckAgainstSetupConfig(const TSetupFile& Setup, const TVolumeSet& Volumes,
         return;
     }
     const int copied = VolumesCopiedFor(config->DiskCount);
-    if (copied != count) {
-        Findings.Problem(Setup.Path + " was built with DiskCount=" + std::to_string(config->DiskCount) +
-                         " and copies " + std::to_string(copied) + " volume(s), but there are " +
-                         std::to_string(count) + "; rebuild it with " + RebuildHint(count, int64_t(Volumes.Archive.size())));
+    const std::string built = Setup.Path + " was built with DiskCount=" + std::to_string(config->DiskCount);
+    if (copied > count) {
+        Findings.Problem(built + " and asks for " + std::to_string(copied) + " volume(s), but only " +
+                         std::to_string(count) + " are here: " + VolumeFileName(count + 1) + " is missing");
+    } else if (copied < count) {
+        Findings.Problem(built + " and copies only " + std::to_string(copied) + " of the " + std::to_string(count) +
+                         " volumes; rebuild it with " + RebuildHint(count, int64_t(Volumes.Archive.size())));
     } else {
         Findings.Good("the setup program copies all " + std::to_string(count) + " volume(s)");
     }
