@@ -80,13 +80,34 @@ def _session_driver(wine_env):
         holder["driver"].close(quiet=True)
 
 
+@pytest.hookimpl(hookwrapper=True)
+def pytest_runtest_makereport(item, call):
+    outcome = yield
+    report = outcome.get_result()
+    setattr(item, f"report_{report.when}", report)
+
+
+def record_failure(drv: GuiDriver, transcript: Transcript, request):
+    """On a failed test: the screen as failure.png and the windows still visible."""
+    report = getattr(request.node, "report_call", None)
+    if report is None or not report.failed:
+        return
+    try:
+        drv.screenshot("failure")
+        for w in drv.windows():
+            transcript.note(f'still visible: "{w["caption"]}" class {w["class"]} owner "{w["owner_caption"]}"')
+    except Exception as e:  # the failure itself matters more
+        transcript.note(f"no failure record: {e}")
+
+
 @pytest.fixture
-def driver(_session_driver, transcript, artifacts):
+def driver(_session_driver, transcript, artifacts, request):
     drv = _session_driver()
     drv.transcript, drv.artifacts = transcript, artifacts
     baseline = {p["pid"] for p in drv.processes()}
     yield drv
     try:
+        record_failure(drv, transcript, request)
         _end_left_over_programs(drv, baseline, transcript)
     finally:
         drv.transcript = None

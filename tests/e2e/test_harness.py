@@ -60,19 +60,12 @@ def test_focus_and_tab(wine_env, driver):
     assert driver.wait_exit(proc) == 30
 
 
-def wait_text(driver, hwnd, id, expected, timeout=5.0):
-    deadline = time.monotonic() + timeout
-    while (text := driver.text(hwnd, id)) != expected and time.monotonic() < deadline:
-        time.sleep(0.05)
-    return text
-
-
 def test_type_upper_case_click_ok_and_answer_yes(wine_env, driver):
     proc, dialog = start_testapp(wine_env, driver)
     hwnd = dialog["hwnd"]
     driver.set_text(hwnd, "", id=EDIT_ID)
     driver.type_text(hwnd, "d:\\glyph x", id=EDIT_ID)
-    assert wait_text(driver, hwnd, EDIT_ID, "D:\\GLYPH X") == "D:\\GLYPH X"
+    driver.wait_text(hwnd, EDIT_ID, "D:\\GLYPH X")
     driver.click(hwnd, IDOK)
     box = driver.answer_message_box("Harness Answer", IDYES)
     assert box.text == "Accept D:\\GLYPH X?"
@@ -244,3 +237,17 @@ def test_driver_round_trip_time(driver, transcript):
 def test_wait_window_times_out_with_what_is_visible(driver):
     with pytest.raises(TimeoutError, match="no window"):
         driver.wait_window(caption=re.compile("Nothing Like This.*"), timeout=0.3)
+
+
+def test_transcript_records_windows_actions_boxes_and_exit(wine_env, driver, transcript):
+    proc, dialog = start_testapp(wine_env, driver)
+    driver.type_text(dialog["hwnd"], "q", id=EDIT_ID)
+    driver.key(dialog["hwnd"], "enter")
+    driver.answer_message_box("Harness Answer", IDYES)
+    driver.wait_exit(proc)
+    text = transcript.path.read_text()
+    assert 'window   "Harness Test" class #32770 owner "Harness Backdrop"' in text
+    assert 'Edit id 104: "' in text and 'Static id 105: "Caf\u00e9 \u20ac 5"' in text
+    assert "type 'q' into" in text and "key enter at" in text
+    assert 'msgbox   "Harness Answer" (owner "Harness Test"): "Accept ' in text and "-> Yes" in text
+    assert "exit     testapp.exe: 10" in text

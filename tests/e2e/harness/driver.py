@@ -105,7 +105,7 @@ class GuiDriver:
             found = [w for w in found if w["visible"]]
         if self.transcript is not None:
             for w in found:
-                if w["visible"] and (w["hwnd"], w["caption"]) not in self.transcript._seen:
+                if w["visible"] and not self.transcript.has_seen(w):
                     try:
                         controls = self.controls(w["hwnd"])
                     except DriverError:
@@ -184,6 +184,31 @@ class GuiDriver:
         target = self.control(hwnd, id)["hwnd"] if id is not None else hwnd
         return self.request("text", target)["text"]
 
+    def wait_until(self, condition, timeout: float = 5.0, interval: float = 0.05):
+        """Polls CONDITION() until it gives a true value, which is returned."""
+        deadline = time.monotonic() + timeout
+        while True:
+            value = condition()
+            if value or time.monotonic() > deadline:
+                if not value:
+                    raise TimeoutError(f"condition not met within {timeout} s")
+                return value
+            time.sleep(interval)
+
+    def wait_text(self, hwnd: int, id, expected: str, timeout: float = 5.0) -> str:
+        """Polls the text of HWND (or its control ID) until it equals EXPECTED."""
+        last = [None]
+
+        def check():
+            last[0] = self.text(hwnd, id)
+            return last[0] == expected
+
+        try:
+            self.wait_until(check, timeout)
+        except TimeoutError:
+            raise TimeoutError(f"text is {last[0]!r}, not {expected!r}") from None
+        return last[0]
+
     def focus(self, hwnd: int) -> dict:
         """{"focus","active","capture","foreground"} of HWND's thread, each {hwnd,class,text,id}."""
         return self.request("focus", hwnd)
@@ -191,23 +216,27 @@ class GuiDriver:
     # Input
 
     def _target(self, hwnd: int, id):
-        return self.control(hwnd, id)["hwnd"] if id is not None else hwnd
+        """(window to act on, its description for the transcript)."""
+        if id is None:
+            return hwnd, self._describe(hwnd)
+        c = self.control(hwnd, id)
+        return c["hwnd"], f'{c["class"]} {c["id"]} of {self._describe(hwnd)}'
 
     def set_text(self, hwnd: int, text: str, id: int = None):
-        target = self._target(hwnd, id)
-        self._log(f"set text of {self._describe(target)} to {text!r}")
+        target, what = self._target(hwnd, id)
+        self._log(f"set text of {what} to {text!r}")
         self.request("settext", target, text)
 
     def type_text(self, hwnd: int, text: str, id: int = None):
         """WM_CHAR per character (so ES_UPPERCASE and the box's width apply)."""
-        target = self._target(hwnd, id)
-        self._log(f"type {text!r} into {self._describe(target)}")
+        target, what = self._target(hwnd, id)
+        self._log(f"type {text!r} into {what}")
         self.request("type", target, text)
 
     def click(self, hwnd: int, id: int = None, force: bool = False):
         """BM_CLICK on button ID of dialog HWND (or on HWND itself)."""
-        target = self._target(hwnd, id)
-        self._log(f"click {self._describe(target)}")
+        target, what = self._target(hwnd, id)
+        self._log(f"click {what}")
         self.request("click", target, *(["force"] if force else []))
 
     def command(self, hwnd: int, id: int):
@@ -217,8 +246,9 @@ class GuiDriver:
 
     def key(self, hwnd: int, name: str) -> dict:
         """'enter', 'escape', 'tab', 'alt+f4', ... to the focused control of HWND's dialog."""
+        what = self._describe(hwnd)
         reply = self.request("key", hwnd, name)
-        self._log(f"key {name} at {self._describe(hwnd)} (to {reply['target_class']} {reply['target']})")
+        self._log(f"key {name} at {what} (to {reply['target_class']} {reply['target']})")
         return reply
 
     def close_box(self, hwnd: int):
@@ -235,8 +265,7 @@ class GuiDriver:
             w = self.window(hwnd)
             if w is not None:
                 return f'window "{w["caption"]}"'
-            owner = self.request("text", hwnd)["text"]
-            return f'control {hwnd} "{owner}"'
+            return f'window {hwnd} "{self.request("text", hwnd)["text"]}"'
         except DriverError:
             return f"window {hwnd}"
 

@@ -29,6 +29,9 @@ class Transcript:
     def action(self, text: str):
         self._write("action", text)
 
+    def has_seen(self, window: dict) -> bool:
+        return (window["hwnd"], window["caption"]) in self._seen
+
     def seen(self, window: dict, controls=None) -> bool:
         """Records a window the first time it is seen with this caption; returns True then."""
         key = (window["hwnd"], window["caption"])
