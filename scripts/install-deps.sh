@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev                   # unit tests
   libbenchmark-dev                            # benchmarks
   clang libclang-rt-14-dev                    # libFuzzer and sanitizers
-  wine wine64                                 # runs the setup program
+  wine wine64 fonts-wine fonts-liberation     # runs the setup program; Wine's fonts, Times New Roman and Arial look-alikes
   xvfb x11-utils xauth                        # virtual display for the GUI tests
   imagemagick                                 # screenshots and pixel reads
   python3 python3-pytest python3-pil          # end-to-end test harness, pixel reads
