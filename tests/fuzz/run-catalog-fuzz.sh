@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds the catalogue trailer fuzzer with clang (libFuzzer, ASan, UBSan) in build/fuzz-catalog
+# and runs it for SECONDS seconds (default 60). A crash leaves its input in the build folder.
+set -euo pipefail
+
+seconds="${1:-60}"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
+build="$root/build/fuzz-catalog"
+sanitizers="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+
+cmake -S "$root" -B "$build" -G Ninja -DGLYPHWORK_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_C_FLAGS="$sanitizers" -DCMAKE_CXX_FLAGS="$sanitizers" >/dev/null
+cmake --build "$build" -j2 --target catalog_trailer_fuzz
+
+corpus="$build/corpus-catalog"
+mkdir -p "$corpus"
+# Seeds: an empty catalogue, and one entry right after a 64-byte "image".
+printf '\0\x10\0\0\0' > "$corpus/seed-empty"
+{ head -c 64 /dev/zero; printf '\x08SETUP.EX\0\0\0\0\0\0\0\0\0\0\0\x40\0\0\0\x10\0\0\0\x01\x50\0\0\0'; } \
+  > "$corpus/seed-one-entry"
+
+cd "$build"
+"$build/bin/catalog_trailer_fuzz" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 "$corpus"
