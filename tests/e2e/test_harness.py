@@ -251,3 +251,20 @@ def test_transcript_records_windows_actions_boxes_and_exit(wine_env, driver, tra
     assert "type 'q' into" in text and "key enter at" in text
     assert 'msgbox   "Harness Answer" (owner "Harness Test"): "Accept ' in text and "-> Yes" in text
     assert "exit     testapp.exe: 10" in text
+
+
+def test_real_keyboard_input_reaches_the_foreground_dialog(wine_env, driver):
+    proc, dialog = start_testapp(wine_env, driver)
+    hwnd = dialog["hwnd"]
+    assert driver.focus(hwnd)["foreground"]["hwnd"] == hwnd
+    driver.set_text(hwnd, "", id=EDIT_ID)
+    driver.type_keys("dir\\A")
+    driver.wait_text(hwnd, EDIT_ID, "DIR\\A")
+    driver.press("tab")
+    driver.wait_until(lambda: driver.focus(hwnd)["focus"]["id"] == IDOK)
+    driver.press("enter")
+    box = driver.answer_message_box("Harness Answer", IDNO)
+    assert box.text == "Accept DIR\\A?"
+    driver.press("alt+f4")
+    driver.answer_message_box("Exit Testapp", IDYES)
+    assert driver.wait_exit(proc) == 20

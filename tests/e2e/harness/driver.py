@@ -251,6 +251,19 @@ class GuiDriver:
         self._log(f"key {name} at {what} (to {reply['target_class']} {reply['target']})")
         return reply
 
+    def press(self, name: str) -> int:
+        """A real key press through SendInput ('enter', 'tab', 'alt+f4', 'a', ...): it goes to
+        the focus of the foreground window, as from the keyboard. Returns the foreground hwnd."""
+        reply = self.request("input", name)
+        self._log(f"press {name} (foreground {self._describe(reply['foreground'])})")
+        return reply["foreground"]
+
+    def type_keys(self, text: str) -> int:
+        """TEXT as real key strokes through SendInput (Shift added where needed)."""
+        reply = self.request("input.text", text)
+        self._log(f"type keys {text!r} (foreground {self._describe(reply['foreground'])})")
+        return reply["foreground"]
+
     def close_box(self, hwnd: int):
         """The close box: WM_SYSCOMMAND SC_CLOSE."""
         self._log(f"close box of {self._describe(hwnd)}")

@@ -1,5 +1,6 @@
 // Acting on windows the way input would: posted clicks, characters, keys, the close box.
 #include <cctype>
+#include <vector>
 
 #include "commands.h"
 
@@ -131,6 +132,51 @@ void Key(const Args& args, JsonWriter& reply) {
   reply.Field("target", HandleValue(target)).Field("target_class", WindowClass(target));
 }
 
+// Real keyboard input through SendInput: it reaches the focus of the foreground window,
+// passing through the system's key state and the target's TranslateMessage.
+INPUT KeyInput(UINT vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = static_cast<WORD>(vk);
+  in.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  in.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (IsExtendedKey(vk) ? KEYEVENTF_EXTENDEDKEY : 0);
+  return in;
+}
+
+void Send(std::vector<INPUT>& inputs, JsonWriter& reply) {
+  UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+  if (sent != inputs.size()) throw CommandError("SendInput failed: " + std::to_string(GetLastError()));
+  reply.Field("foreground", HandleValue(GetForegroundWindow()));
+}
+
+void SendKey(const Args& args, JsonWriter& reply) {
+  args.Need(1, "input NAME");
+  KeySpec key = ParseKey(args.Raw(1));
+  std::vector<INPUT> inputs;
+  if (key.alt) inputs.push_back(KeyInput(VK_MENU, false));
+  inputs.push_back(KeyInput(key.vk, false));
+  inputs.push_back(KeyInput(key.vk, true));
+  if (key.alt) inputs.push_back(KeyInput(VK_MENU, true));
+  Send(inputs, reply);
+}
+
+// Each character as the key (with Shift when the layout needs it) that produces it.
+void SendText(const Args& args, JsonWriter& reply) {
+  args.Need(1, "input.text TEXT");
+  std::vector<INPUT> inputs;
+  for (wchar_t c : args.Text(1)) {
+    SHORT scan = VkKeyScanW(c);
+    if (scan == -1 || (scan & 0x0600)) throw CommandError("no plain or shifted key types this character");
+    UINT vk = scan & 0xFF;
+    bool shift = (scan & 0x0100) != 0;
+    if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
+    inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(vk, true));
+    if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
+  }
+  Send(inputs, reply);
+}
+
 void Close(const Args& args, JsonWriter&) {
   args.Need(1, "close HWND");
   Post(args.Window(1), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -160,6 +206,8 @@ void AddInputCommands(CommandTable& table) {
   table["click"] = Click;
   table["command"] = Command;
   table["key"] = Key;
+  table["input"] = SendKey;
+  table["input.text"] = SendText;
   table["close"] = Close;
   table["post"] = PostAny;
   table["send"] = SendAny;

@@ -27,6 +27,10 @@
 //                                 of HWND's thread when it is HWND or inside it, else to HWND.
 //                                 NAME: enter escape tab space backspace delete home end left
 //                                 right up down f1..f12 a..z 0..9, alt+NAME (e.g. alt+f4)
+//   input NAME                    the key (names as for "key") through SendInput, to the
+//                                 foreground window's focus, as a keyboard would
+//   input.text TEXT               each character as its key (Shift added when needed)
+//                                 through SendInput; characters without a key are refused
 //   close HWND                    WM_SYSCOMMAND SC_CLOSE
 //   post HWND MSG WPARAM LPARAM   any posted message
 //   send HWND MSG WPARAM LPARAM   any sent message (2 s timeout); replies "result"
