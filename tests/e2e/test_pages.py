@@ -105,6 +105,11 @@ REJECTED = [
     ("empty", [], ""),
     ("one character", [], "C"),
     ("no drive letter", [], "1:\\GLYPHWORK"),
+    # The characters just before "A" and just after "Z". (A lower-case letter cannot be tried
+    # here: the box upper-cases text set with WM_SETTEXT as well as typed text.)
+    ("before A", [], "@:\\GLYPHWORK"),
+    ("after Z", [], "[:\\GLYPHWORK"),
+    ("no colon", [], "C\\GLYPHWORK"),
     ("UNC path", [], "\\\\SERVER\\SHARE\\GLYPHWORK"),
     ("two levels missing", [], "C:\\GWPAGES_A\\B"),
     ("a file, not a folder", ["GWPAGES_FILE"], "C:\\GWPAGES_FILE\\README.TXT"),
