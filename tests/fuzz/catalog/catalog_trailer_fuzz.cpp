@@ -1,4 +1,4 @@
-// Feeds arbitrary file contents to the catalogue reader and its checks. Whatever decodes must
+// Feeds arbitrary file contents to the catalogue and checksum block readers and their checks. Whatever decodes must
 // encode back to the same trailer bytes and decode again to the same catalogue.
 #include <cstdint>
 #include <cstdlib>
@@ -7,6 +7,7 @@
 #include "catalog/catalog_checks.h"
 #include "catalog/catalog_layout.h"
 #include "catalog/catalog_trailer.h"
+#include "catalog/checksum_block.h"
 #include "rtl/exception.h"
 
 namespace {
@@ -33,6 +34,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         (void)CatalogNameProblem(record.Name);
     }
     (void)CatalogLayoutProblems(trailer);
+
+    // The checksum block in front of the records: a block that decodes must encode to the same bytes.
+    const TChecksumBlockSearch sums = FindChecksumBlock(Data, start);
+    if (sums.Kind == TChecksumBlockSearch::TKind::Found) {
+        const std::vector<uint8_t> block = EncodeChecksumBlock(sums.Checksums);
+        Require(sums.Start + block.size() == start);
+        Require(std::memcmp(Data + sums.Start, block.data(), block.size()) == 0);
+    }
 
     // Filler bytes are dropped, so compare the re-encoded trailer field by field.
     const std::vector<uint8_t> encoded = EncodeCatalogTrailer(trailer);

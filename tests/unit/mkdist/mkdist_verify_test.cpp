@@ -4,16 +4,20 @@
 #include <filesystem>
 #include <functional>
 
+#include "catalog/checksum_block.h"
 #include "mkdist_test_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// Offsets in the packed SETUP.EXE: a 1024-byte image, then 5 records of 28 bytes, the count, the total.
+// Offsets in the packed SETUP.EXE: a 1024-byte image, the checksum block of 3 volumes (49 bytes),
+// then 5 records of 28 bytes, the count, the total.
 constexpr size_t ImageBytes = 1024;
+constexpr size_t SumsAt = ImageBytes;
+constexpr size_t RecordsAt = SumsAt + ChecksumBlockSize(3);
 constexpr size_t RecordBytes = 28;
-constexpr size_t CountAt = ImageBytes + 5 * RecordBytes;
+constexpr size_t CountAt = RecordsAt + 5 * RecordBytes;
 
 class MkdistVerify : public ::testing::Test {
 public:
@@ -85,19 +89,42 @@ const TDamageCase DamageCases[] = {
     {"extra volume",
      [](const MkdistVerify& t) { WriteFile(t.Dist("Glyphwor.004"), {1, 2, 3}); },
      "copies only 3 of the 4 volumes"},
-    {"count byte raised", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt, 6); },
-     "inside the executable image, which ends at 1024"},
+    {"count byte raised into the block", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt, 6); },
+     "no readable catalogue at its end"},
+    {"count byte raised past the block",
+     [](const MkdistVerify& t) {
+         // Seven records of zeros reach 7 bytes into the image.
+         std::vector<uint8_t> setup = ReadFile(t.Dist("SETUP.EXE"));
+         std::fill(setup.begin() + long(CountAt - 7 * RecordBytes), setup.begin() + long(CountAt), 0);
+         setup[CountAt] = 7;
+         WriteFile(t.Dist("SETUP.EXE"), setup);
+     },
+     "would start at byte 1017, inside the executable image, which ends at 1024"},
+    {"volume byte changed", [](const MkdistVerify& t) { t.Poke("Glyphwor.002", 100, 0x5A); },
+     "Glyphwor.002: CRC-32 0x"},
+    {"last volume one byte short",
+     [](const MkdistVerify& t) { t.CutTo("Glyphwor.003", fs::file_size(t.Dist("Glyphwor.003")) - 1); },
+     "bytes, but the checksum block records"},
+    {"volumes swapped",
+     [](const MkdistVerify& t) {
+         fs::rename(t.Dist("Glyphwor.001"), t.Dist("swap"));
+         fs::rename(t.Dist("Glyphwor.002"), t.Dist("Glyphwor.001"));
+         fs::rename(t.Dist("swap"), t.Dist("Glyphwor.002"));
+     },
+     "the volume is damaged or out of order"},
+    {"checksum block changed", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", SumsAt + 12, 0x77); },
+     "checksum block is damaged: its own CRC-32 does not match"},
     {"count byte past the file", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt, 255); },
      "its records would start before the beginning of the file"},
     {"count byte lowered", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt, 4); },
-     "28 bytes lie between the executable image and the catalogue"},
-    {"offset changed", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", ImageBytes + 2 * RecordBytes + 20, 0x99); },
+     "77 bytes lie between the executable image and the catalogue"},
+    {"offset changed", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", RecordsAt + 2 * RecordBytes + 20, 0x99); },
      "entry 3 (\"Empty.Dat\") starts at"},
     {"total changed", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt + 1, 0x99); },
      "but the catalogue total is"},
-    {"name made a path", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", ImageBytes + RecordBytes + 1, '/'); },
+    {"name made a path", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", RecordsAt + RecordBytes + 1, '/'); },
      "holds a folder separator"},
-    {"name length beyond 19", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", ImageBytes, 20); },
+    {"name length beyond 19", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", RecordsAt, 20); },
      "catalogue entry 1: catalogue record has a name length of 20"},
 };
 
@@ -119,6 +146,26 @@ INSTANTIATE_TEST_SUITE_P(Cases, MkdistVerifyDamage, ::testing::ValuesIn(DamageCa
                              for (char& c : name) if (!isalnum(static_cast<unsigned char>(c))) c = '_';
                              return name;
                          });
+
+TEST_F(MkdistVerify, SetupProgramWithoutChecksumBlockStillVerifiesWithAWarning) {
+    // The layout an older packer wrote: the records right after the image.
+    std::vector<uint8_t> setup = ReadFile(Dist("SETUP.EXE"));
+    setup.erase(setup.begin() + long(SumsAt), setup.begin() + long(RecordsAt));
+    WriteFile(Dist("SETUP.EXE"), setup);
+    const TRunResult run = RunTool({"verify", Scratch / "dist"});
+    EXPECT_EQ(run.ExitCode, 0) << run.All();
+    EXPECT_NE(run.Err.find("no checksum block"), std::string::npos) << run.All();
+    const TRunResult list = RunTool({"list", Dist("SETUP.EXE")});
+    EXPECT_NE(list.Out.find("checksums: none recorded"), std::string::npos) << list.All();
+}
+
+TEST_F(MkdistVerify, ListShowsTheRecordedChecksums) {
+    const TRunResult list = RunTool({"list", Dist("SETUP.EXE")});
+    ASSERT_EQ(list.ExitCode, 0) << list.All();
+    EXPECT_NE(list.Out.find("  Glyphwor.001  11000 bytes  CRC-32 0x"), std::string::npos) << list.Out;
+    EXPECT_NE(list.Out.find("  Glyphwor.003  "), std::string::npos) << list.Out;
+    EXPECT_NE(list.Out.find("  decoded stream  37000 bytes  CRC-32 0x"), std::string::npos) << list.Out;
+}
 
 TEST_F(MkdistVerify, UnpackRefusesACutVolumeInsteadOfWritingGarbage) {
     CutTo("Glyphwor.003", 10);

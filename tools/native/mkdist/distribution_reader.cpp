@@ -53,6 +53,7 @@ TSetupFile ReadSetupFile(const std::string& Path) {
         throw Exception(Path + ": no readable catalogue at its end: " + error.Message());
     }
     setup.TrailerStart = CatalogTrailerStart(setup.Catalog, setup.Bytes.size());
+    setup.Checksums = FindChecksumBlock(setup.Bytes.data(), setup.TrailerStart);
     return setup;
 }
 
@@ -60,18 +61,20 @@ std::vector<std::string> SetupFileProblems(const TSetupFile& Setup) {
     std::vector<std::string> problems;
     try {
         const size_t imageEnd = PeImageEnd(Setup.Bytes.data(), Setup.Bytes.size());
-        if (Setup.TrailerStart < imageEnd) {
-            problems.push_back("the catalogue would start at byte " + std::to_string(Setup.TrailerStart) +
+        const size_t appended = Setup.AppendedStart();
+        if (appended < imageEnd) {
+            problems.push_back("the catalogue would start at byte " + std::to_string(appended) +
                                ", inside the executable image, which ends at " + std::to_string(imageEnd));
-        } else if (Setup.TrailerStart > imageEnd) {
-            // pack puts the catalogue right after the image; a gap means a damaged count byte.
-            problems.push_back(std::to_string(Setup.TrailerStart - imageEnd) +
+        } else if (appended > imageEnd) {
+            // pack puts its blocks right after the image; a gap means a damaged count byte.
+            problems.push_back(std::to_string(appended - imageEnd) +
                                " bytes lie between the executable image and the catalogue; its count byte "
                                "may be damaged");
         }
     } catch (const Exception& error) {
         problems.push_back(error.Message());
     }
+    if (Setup.Checksums.Kind == TChecksumBlockSearch::TKind::Damaged) problems.push_back(Setup.Checksums.Problem);
     for (const std::string& problem : CatalogLayoutProblems(Setup.Catalog)) problems.push_back(problem);
     return problems;
 }

@@ -8,12 +8,18 @@
 #include <vector>
 
 #include "catalog/catalog_trailer.h"
+#include "catalog/checksum_block.h"
 
 struct TSetupFile {
     std::string Path;
     std::vector<uint8_t> Bytes;
     TCatalogTrailer Catalog;
     size_t TrailerStart = 0;  // where the catalogue records begin
+    TChecksumBlockSearch Checksums;  // the block in front of the records, if any
+    // Where the data appended to the image begins: the checksum block, or else the records.
+    size_t AppendedStart() const {
+        return Checksums.Kind == TChecksumBlockSearch::TKind::Found ? Checksums.Start : TrailerStart;
+    }
 };
 
 // Reads Path and the catalogue at its end. Raises Exception naming the file when it cannot be

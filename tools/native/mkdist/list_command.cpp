@@ -1,6 +1,7 @@
 // mkdist list: the catalogue of a setup program, one entry per line.
 #include <cstdio>
 
+#include "checksum_report.h"
 #include "commands.h"
 #include "distribution_names.h"
 #include "distribution_reader.h"
@@ -37,6 +38,18 @@ int RunList(const TCommandLine& Line, const TConsole& Console) {
                            DescribePlacement(PlacementOf(record.Name)));
     }
     Console.Out << "total: " << catalog.Total << " bytes\n";
+
+    if (setup.Checksums.Kind == TChecksumBlockSearch::TKind::Found) {
+        const TDistributionChecksums& sums = setup.Checksums.Checksums;
+        Console.Out << "checksums:\n";
+        for (size_t i = 0; i < sums.Volumes.size(); ++i) {
+            Console.Out << "  " << VolumeFileName(int(i) + 1) << "  " << sums.Volumes[i].Size << " bytes  CRC-32 "
+                        << HexCrc(sums.Volumes[i].Crc) << "\n";
+        }
+        Console.Out << "  decoded stream  " << sums.DecodedLength << " bytes  CRC-32 " << HexCrc(sums.DecodedCrc) << "\n";
+    } else if (setup.Checksums.Kind == TChecksumBlockSearch::TKind::Absent) {
+        Console.Out << "checksums: none recorded\n";
+    }
 
     for (const std::string& problem : SetupFileProblems(setup)) Console.Warn(setup.Path + ": " + problem);
     return 0;

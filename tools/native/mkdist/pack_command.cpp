@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "catalog/catalog_trailer.h"
+#include "catalog/checksum_block.h"
+#include "catalog/crc32.h"
 #include "commands.h"
 #include "distribution_names.h"
 #include "file_access.h"
@@ -114,6 +116,18 @@ void RemoveStaleVolumes(const std::string& OutDir, int VolumeCount, const TConso
     }
 }
 
+TDistributionChecksums ChecksumsOf(const std::vector<uint8_t>& Archive, size_t DiskSize,
+                                   const std::vector<uint8_t>& Stream) {
+    TDistributionChecksums sums;
+    for (size_t start = 0; start < Archive.size() || sums.Volumes.empty(); start += DiskSize) {
+        const size_t size = std::min(DiskSize, Archive.size() - start);
+        sums.Volumes.push_back({uint32_t(size), Crc32(Archive.data() + start, size)});
+    }
+    sums.DecodedLength = uint32_t(Stream.size());
+    sums.DecodedCrc = Crc32(Stream.data(), Stream.size());
+    return sums;
+}
+
 std::string Percent(uint64_t Part, uint64_t Whole) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f %%", Whole == 0 ? 0.0 : 100.0 * double(Part) / double(Whole));
@@ -158,13 +172,15 @@ int RunPack(const TCommandLine& Line, const TConsole& Console) {
     }
     RemoveStaleVolumes(request.OutDir, int(volumeCount), Console);
 
+    const std::vector<uint8_t> sums = EncodeChecksumBlock(ChecksumsOf(archive, size_t(request.DiskSize), stream.Bytes));
     const std::vector<uint8_t> trailer = EncodeCatalogTrailer(stream.Catalog);
     std::vector<uint8_t> setup = image;
+    setup.insert(setup.end(), sums.begin(), sums.end());
     setup.insert(setup.end(), trailer.begin(), trailer.end());
     const std::string setupOut = PathIn(request.OutDir, BaseName(request.SetupPath));
     WriteWholeFile(setupOut, setup);
-    Console.Out << "wrote " << setupOut << " (image " << image.size() << " bytes + catalogue " << trailer.size()
-                << " bytes)\n";
+    Console.Out << "wrote " << setupOut << " (image " << image.size() << " bytes + checksums " << sums.size()
+                << " bytes + catalogue " << trailer.size() << " bytes)\n";
 
     Console.Out << "decoded stream: " << stream.Bytes.size() << " bytes\n"
                 << "archive: " << archive.size() << " bytes (" << Percent(archive.size(), stream.Bytes.size())

@@ -1,4 +1,6 @@
 // mkdist verify: decodes a distribution and checks everything the setup program relies on.
+#include "catalog/crc32.h"
+#include "checksum_report.h"
 #include "commands.h"
 #include "distribution_names.h"
 #include "distribution_reader.h"
@@ -81,6 +83,20 @@ int RunVerify(const TCommandLine& Line, const TConsole& Console) {
     }
     CheckAgainstSetupConfig(setup, volumes, findings, Console);
 
+    const bool hasSums = setup.Checksums.Kind == TChecksumBlockSearch::TKind::Found;
+    const TDistributionChecksums& sums = setup.Checksums.Checksums;
+    if (hasSums) {
+        const std::vector<std::string> volumeProblems = VolumeChecksumProblems(sums, volumes);
+        for (const std::string& problem : volumeProblems) findings.Problem(problem);
+        if (volumeProblems.empty()) findings.Good("every volume's size and CRC-32 match the checksum block");
+        if (int64_t(sums.DecodedLength) != int64_t(catalog.Total)) {
+            findings.Problem("the checksum block records a decoded stream of " + std::to_string(sums.DecodedLength) +
+                             " bytes, the catalogue " + std::to_string(catalog.Total));
+        }
+    } else if (setup.Checksums.Kind == TChecksumBlockSearch::TKind::Absent) {
+        Console.Warn(setup.Path + ": no checksum block, so the volumes' CRC-32 cannot be checked");
+    }
+
     if (catalog.Total > 0) {
         TProgressBar bar("decoding", uint64_t(catalog.Total));
         const TDecodeResult decoded = DecodeStream(volumes.Archive.data(), volumes.Archive.size(), catalog.Total,
@@ -93,6 +109,15 @@ int RunVerify(const TCommandLine& Line, const TConsole& Console) {
         } else {
             findings.Good("the " + std::to_string(volumes.Paths.size()) + " volume(s) decode to " +
                           std::to_string(catalog.Total) + " bytes without running out");
+        }
+        if (hasSums) {
+            const uint32_t crc = Crc32(decoded.Bytes.data(), decoded.Bytes.size());
+            if (crc != sums.DecodedCrc) {
+                findings.Problem("the decoded stream's CRC-32 is " + HexCrc(crc) + ", but the checksum block records " +
+                                 HexCrc(sums.DecodedCrc));
+            } else {
+                findings.Good("the decoded stream's CRC-32 " + HexCrc(crc) + " matches");
+            }
         }
     }
 
