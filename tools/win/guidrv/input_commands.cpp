@@ -1,5 +1,6 @@
 // Acting on windows the way input would: posted clicks, characters, keys, the close box.
 #include <cctype>
+#include <cstdlib>
 #include <vector>
 
 #include "commands.h"
