@@ -19,6 +19,14 @@ mkdir -p "$corpus"
 printf '\0\x10\0\0\0' > "$corpus/seed-empty"
 { head -c 64 /dev/zero; printf '\x08SETUP.EX\0\0\0\0\0\0\0\0\0\0\0\x40\0\0\0\x10\0\0\0\x01\x50\0\0\0'; } \
   > "$corpus/seed-one-entry"
+# The same with a checksum block of one volume in front of the record.
+python3 - "$corpus/seed-with-checksums" <<'PY'
+import struct, sys, zlib
+body = b"GWSUMS01" + bytes([1]) + struct.pack("<IIII", 100, 0x12345678, 0x50, 0x9ABCDEF0)
+block = body + struct.pack("<II", zlib.crc32(body), len(body) + 8)
+record = bytes([8]) + b"SETUP.EX" + bytes(11) + struct.pack("<ii", 0x40, 0x10)
+open(sys.argv[1], "wb").write(bytes(64) + block + record + bytes([1]) + struct.pack("<i", 0x50))
+PY
 
 cd "$build"
 "$build/bin/catalog_trailer_fuzz" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 "$corpus"
