@@ -34,7 +34,9 @@ class WinePrefix:
             "WINEPREFIX": str(self.path),
             "WINEARCH": "win64",
             "WINEDEBUG": "-all",
-            "WINEDLLOVERRIDES": "mscoree,mshtml=",
+            # No Mono/Gecko offers; no winemenubuilder, which would copy every shortcut
+            # written into the Start Menu as a .desktop file into the Unix user's home.
+            "WINEDLLOVERRIDES": "mscoree,mshtml=;winemenubuilder.exe=d",
             "DISPLAY": display,
         })
         # The Windows programs are ANSI with code page 1252: keep Wine on an English locale.
