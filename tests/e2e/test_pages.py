@@ -300,11 +300,12 @@ def finish(driver, proc):
 NAMES = [
     ("proposal kept", None, "Glyphwork.LNK"),
     ("edited name", "Tallowbeck Glyphs", "Tallowbeck Glyphs.LNK"),
+    ("empty name", "", ".LNK"),
 ]
 
 
 @pytest.mark.parametrize("typed, shortcut", [n[1:] for n in NAMES], ids=[n[0] for n in NAMES])
-def test_group_page_takes_the_name(driver, installation, typed, shortcut):
+def test_group_page_takes_the_name(wine_env, driver, installation, typed, shortcut):
     proc, licence, programs, shortcuts_before = installation
     # Enter at once: the focus is on I Agree, so the agreement is accepted and the stages run.
     assert driver.focus(licence["hwnd"])["focus"]["id"] == IDOK
@@ -321,6 +322,8 @@ def test_group_page_takes_the_name(driver, installation, typed, shortcut):
         assert driver.text(page["hwnd"], NAME_EDIT) == typed
     driver.key(page["hwnd"], "enter")
     finish(driver, proc)
+    # The folder confirmed on the destination page is where the product went.
+    assert wine_env.to_unix("C:\\GWPAGES_DEST\\Glyphwork.Exe").is_file()
     assert new_shortcuts(programs, shortcuts_before) == [shortcut]
     assert driver.reg_get("HKLM", UNINSTALL_KEY, "DisplayName") == "Glyphwork"
 
