@@ -179,6 +179,8 @@ int RunPack(const TCommandLine& Line, const TConsole& Console) {
     setup.insert(setup.end(), trailer.begin(), trailer.end());
     const std::string setupOut = PathIn(request.OutDir, BaseName(request.SetupPath));
     WriteWholeFile(setupOut, setup);
+    // Keep the executable bit of the original; it matters when the distribution runs from a Unix share.
+    std::filesystem::permissions(setupOut, std::filesystem::status(request.SetupPath).permissions(), error);
     Console.Out << "wrote " << setupOut << " (image " << image.size() << " bytes + checksums " << sums.size()
                 << " bytes + catalogue " << trailer.size() << " bytes)\n";
 
