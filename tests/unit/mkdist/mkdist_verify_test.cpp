@@ -122,6 +122,8 @@ const TDamageCase DamageCases[] = {
      "entry 3 (\"Empty.Dat\") starts at"},
     {"total changed", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt + 1, 0x99); },
      "but the catalogue total is"},
+    {"total raised to 1.6 GB", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", CountAt + 4, 0x60); },
+     "cannot come from"},
     {"name made a path", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", RecordsAt + RecordBytes + 1, '/'); },
      "holds a folder separator"},
     {"name length beyond 19", [](const MkdistVerify& t) { t.Poke("SETUP.EXE", RecordsAt, 20); },

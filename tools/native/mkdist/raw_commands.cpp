@@ -27,6 +27,10 @@ int RunDecompress(const TCommandLine& Line, const TConsole& Console) {
     if (!sizeText) throw Exception("decompress needs --size N, the number of bytes to decode");
     const int32_t size = int32_t(ParseCount(*sizeText, "size", 0, std::numeric_limits<int32_t>::max()));
     const std::vector<uint8_t> input = ReadWholeFile(Line.Arguments[0]);
+    if (!ArchiveCouldHold(input.size(), size)) {
+        throw Exception(Line.Arguments[0] + ": " + std::to_string(input.size()) + " bytes of stream cannot decode to " +
+                        std::to_string(size) + " bytes; nothing was written");
+    }
     TProgressBar bar("decoding", uint64_t(size));
     const TDecodeResult decoded =
         DecodeStream(input.data(), input.size(), size, [&bar](uint64_t done) { bar.Update(done); });

@@ -43,6 +43,11 @@ void WriteOutput(const void* Buffer, uint16_t Count, uint16_t& Actual) {
 
 }  // namespace
 
+bool ArchiveCouldHold(size_t Length, int64_t Total) {
+    constexpr int64_t MostBytesPerArchiveByte = 64;  // above the 48 a token can reach
+    return Total <= (int64_t(Length) + 2) * MostBytesPerArchiveByte;
+}
+
 TDecodeResult DecodeStream(const uint8_t* Archive, size_t Length, int32_t TotalBytes,
                            const TDecodeProgress& Progress) {
     TDecodeResult result;

@@ -17,6 +17,11 @@ struct TDecodeResult {
     bool ArchiveEndedEarly() const { return ReadsPastEnd > 1; }
 };
 
+// Whether Length archive bytes could decode to Total bytes at all. A token takes at least 10 bits
+// and yields at most 60 bytes, so no archive grows by more than 48 times; a larger total means a
+// damaged length, and decoding it would only spin on zero bits.
+bool ArchiveCouldHold(size_t Length, int64_t Total);
+
 using TDecodeProgress = std::function<void(uint64_t Produced)>;
 
 // Decodes TotalBytes bytes from Archive[0..Length). Sets InstallRunning to 1 first.

@@ -33,6 +33,10 @@ int RunUnpack(const TCommandLine& Line, const TConsole& Console) {
     const TVolumeSet volumes = ReadVolumes(distDir);
     const TCatalogTrailer& catalog = setup.Catalog;
 
+    if (!ArchiveCouldHold(volumes.Archive.size(), catalog.Total)) {
+        throw Exception(distDir + ": the volumes hold " + std::to_string(volumes.Archive.size()) +
+                        " bytes, too few for the catalogue's " + std::to_string(catalog.Total) + " bytes");
+    }
     TProgressBar bar("decoding", uint64_t(catalog.Total));
     const TDecodeResult decoded = DecodeStream(volumes.Archive.data(), volumes.Archive.size(), catalog.Total,
                                                [&bar](uint64_t done) { bar.Update(done); });

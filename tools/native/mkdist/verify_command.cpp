@@ -97,7 +97,10 @@ int RunVerify(const TCommandLine& Line, const TConsole& Console) {
         Console.Warn(setup.Path + ": no checksum block, so the volumes' CRC-32 cannot be checked");
     }
 
-    if (catalog.Total > 0) {
+    if (!ArchiveCouldHold(volumes.Archive.size(), catalog.Total)) {
+        findings.Problem("the catalogue total of " + std::to_string(catalog.Total) + " bytes cannot come from " +
+                         std::to_string(volumes.Archive.size()) + " archive bytes; not decoded");
+    } else if (catalog.Total > 0) {
         TProgressBar bar("decoding", uint64_t(catalog.Total));
         const TDecodeResult decoded = DecodeStream(volumes.Archive.data(), volumes.Archive.size(), catalog.Total,
                                                    [&bar](uint64_t done) { bar.Update(done); });
