@@ -128,6 +128,33 @@ TDistributionChecksums ChecksumsOf(const std::vector<uint8_t>& Archive, size_t D
     return sums;
 }
 
+void WriteVolumes(const TPackRequest& Request, const std::vector<uint8_t>& Archive, const TConsole& Console) {
+    const size_t diskSize = size_t(Request.DiskSize);
+    int number = 1;
+    for (size_t start = 0; start < Archive.size(); start += diskSize, ++number) {
+        const size_t size = std::min(diskSize, Archive.size() - start);
+        const std::string path = PathIn(Request.OutDir, VolumeFileName(number));
+        WriteWholeFile(path, Archive.data() + start, size);
+        Console.Out << "wrote " << path << " (" << size << " bytes)\n";
+    }
+}
+
+// The image, then the checksum block, then the catalogue trailer at the very end.
+void WriteSetupProgram(const TPackRequest& Request, const std::vector<uint8_t>& Image, const std::vector<uint8_t>& Sums,
+                       const std::vector<uint8_t>& Trailer, const TConsole& Console) {
+    std::vector<uint8_t> setup = Image;
+    setup.insert(setup.end(), Sums.begin(), Sums.end());
+    setup.insert(setup.end(), Trailer.begin(), Trailer.end());
+    const std::string path = PathIn(Request.OutDir, BaseName(Request.SetupPath));
+    WriteWholeFile(path, setup);
+    // Keep the executable bit of the original; it matters when the distribution runs from a Unix share.
+    std::error_code error;
+    const std::filesystem::file_status original = std::filesystem::status(Request.SetupPath, error);
+    if (!error) std::filesystem::permissions(path, original.permissions(), error);
+    Console.Out << "wrote " << path << " (image " << Image.size() << " bytes + checksums " << Sums.size()
+                << " bytes + catalogue " << Trailer.size() << " bytes)\n";
+}
+
 std::string Percent(uint64_t Part, uint64_t Whole) {
     char text[32];
     std::snprintf(text, sizeof text, "%.1f %%", Whole == 0 ? 0.0 : 100.0 * double(Part) / double(Whole));
@@ -163,26 +190,10 @@ int RunPack(const TCommandLine& Line, const TConsole& Console) {
     Console.Out << "packed " << request.Files.size() << " files from " << request.ProductDir << ": main executable "
                 << request.Files[0] << " (" << stream.Catalog.Records.front().Offset << " bytes) and "
                 << stream.Catalog.Records.size() << " catalogue entries\n";
-    for (uint64_t i = 0; i < volumeCount; ++i) {
-        const size_t start = size_t(i * request.DiskSize);
-        const size_t size = std::min<size_t>(size_t(request.DiskSize), archive.size() - start);
-        const std::string path = PathIn(request.OutDir, VolumeFileName(int(i) + 1));
-        WriteWholeFile(path, archive.data() + start, size);
-        Console.Out << "wrote " << path << " (" << size << " bytes)\n";
-    }
+    WriteVolumes(request, archive, Console);
     RemoveStaleVolumes(request.OutDir, int(volumeCount), Console);
-
-    const std::vector<uint8_t> sums = EncodeChecksumBlock(ChecksumsOf(archive, size_t(request.DiskSize), stream.Bytes));
-    const std::vector<uint8_t> trailer = EncodeCatalogTrailer(stream.Catalog);
-    std::vector<uint8_t> setup = image;
-    setup.insert(setup.end(), sums.begin(), sums.end());
-    setup.insert(setup.end(), trailer.begin(), trailer.end());
-    const std::string setupOut = PathIn(request.OutDir, BaseName(request.SetupPath));
-    WriteWholeFile(setupOut, setup);
-    // Keep the executable bit of the original; it matters when the distribution runs from a Unix share.
-    std::filesystem::permissions(setupOut, std::filesystem::status(request.SetupPath).permissions(), error);
-    Console.Out << "wrote " << setupOut << " (image " << image.size() << " bytes + checksums " << sums.size()
-                << " bytes + catalogue " << trailer.size() << " bytes)\n";
+    WriteSetupProgram(request, image, EncodeChecksumBlock(ChecksumsOf(archive, size_t(request.DiskSize), stream.Bytes)),
+                      EncodeCatalogTrailer(stream.Catalog), Console);
 
     Console.Out << "decoded stream: " << stream.Bytes.size() << " bytes\n"
                 << "archive: " << archive.size() << " bytes (" << Percent(archive.size(), stream.Bytes.size())
