@@ -11,6 +11,7 @@
 #include "rtl/bin_file.h"
 #include "rtl/exception.h"
 #include "setup/config.h"
+#include "stages/integrity_checks.h"
 
 std::unique_ptr<TCatalogEntry> CatalogHead;
 int32_t CatalogTotal = 0;
@@ -67,7 +68,9 @@ void ReadCatalog() {
     // Without a first entry the main executable's length is unknown.
     if (count == 0) RaiseDamagedCatalog("it lists no files");
 
-    self.Seek(length - 5 - int64_t(CatalogRecordSize) * count);
+    const int64_t recordsStart = length - 5 - int64_t(CatalogRecordSize) * count;
+    ReadChecksumBlock(self, recordsStart);
+    self.Seek(recordsStart);
     std::unique_ptr<TCatalogEntry>* tail = &CatalogHead;
     for (int i = 0; i < count; ++i) {
         uint8_t record[CatalogRecordSize];

@@ -1,0 +1,207 @@
+"""The two installation stages under Wine: the volumes of a product packed with mkdist are joined,
+decoded and split through the real stage dialogs, and the files are checked byte by byte."""
+import re
+import shutil
+import subprocess
+import time
+
+import pytest
+
+from harness import IDCANCEL, IDNO, IDOK, IDYES
+from stages_support import (ARCHIVE, CANCEL_CAPTION, HELP_FOLDER, MAIN_EXE, SMALL_PRODUCT, STAGE_CAPTION,
+                            SUCCESS_QUESTION, WRONG_DISK, bar_colours, dest_files, expect_abort,
+                            finish_after_stages, freeze_in_stage, pack, rename_entry, start_to_stages,
+                            strip_checksums, help_dir)
+
+# About 5.5 MB decoded from an archive a little under the assembly bar's 2,795,000 bytes, in
+# four volumes: the stages take long enough to be caught mid-way, and the copy bar keeps a
+# white part.
+LARGE_PRODUCT = {"MAIN.EXE": 1500000, "UnInstal.Exe": 30000, "FONTS.LIB": 2000000, "GLYPHS.DAT": 2000000}
+LARGE_DISK = 700000
+
+
+@pytest.fixture
+def help_folder(wine_env):
+    """The Windows help folder (Wine's prefix has one)."""
+    folder = help_dir(wine_env)
+    assert folder is not None
+    return folder
+
+
+@pytest.fixture
+def no_help_folder(wine_env):
+    """The Windows help folder moved away for the test."""
+    folder = help_dir(wine_env)
+    aside = folder.with_name("help-aside")
+    folder.rename(aside)
+    yield
+    aside.rename(folder)
+
+
+def assert_installed(env, dist, dest, help_in_dest=False, kept=()):
+    """Every file of the product where it belongs, byte for byte; no archive left."""
+    files = dest_files(env, dest)
+    for name, data in dist.entries().items():
+        if name in kept:
+            continue
+        if name.upper().endswith(".HLP") and not help_in_dest:
+            assert (help_dir(env) / name).read_bytes() == data, name
+        else:
+            assert files.get(name) == data, name
+    assert files[MAIN_EXE] == dist.main_exe, "the main executable is cut to the first entry's offset"
+    assert ARCHIVE not in files
+
+
+def test_two_disk_product_installs_completely(wine_env, driver, help_folder):
+    dist = pack(wine_env, "C:\\stages\\two-disks")
+    assert dist.volumes == ["Glyphwor.001", "Glyphwor.002"]
+    dest = "C:\\STAGES\\FULL"
+    proc = start_to_stages(wine_env, driver, dist, dest)
+    # Both volumes are there: no disk question holds the stage, the next page comes by itself.
+    assert finish_after_stages(driver) == SUCCESS_QUESTION
+    assert driver.wait_exit(proc) == 0
+    assert_installed(wine_env, dist, dest)
+
+
+def test_help_files_go_to_the_destination_without_a_help_folder(wine_env, driver, no_help_folder):
+    assert help_dir(wine_env) is None
+    dist = pack(wine_env, "C:\\stages\\no-help")
+    dest = "C:\\STAGES\\NOHELP"
+    proc = start_to_stages(wine_env, driver, dist, dest)
+    finish_after_stages(driver)
+    assert driver.wait_exit(proc) == 0
+    assert_installed(wine_env, dist, dest, help_in_dest=True)
+
+
+def test_libraries_and_documents_the_user_has_are_kept(wine_env, driver, help_folder):
+    dist = pack(wine_env, "C:\\stages\\keep")
+    dest = "C:\\STAGES\\KEEP"
+    folder = wine_env.to_unix(dest)
+    folder.mkdir(parents=True, exist_ok=True)
+    mine = {"FONTS.LIB": b"the user's library", "Notes.dtp": b"the user's document", "README": b"old readme"}
+    for name, data in mine.items():
+        (folder / name).write_bytes(data)
+    proc = start_to_stages(wine_env, driver, dist, dest)
+    finish_after_stages(driver)
+    assert driver.wait_exit(proc) == 0
+    files = dest_files(wine_env, dest)
+    assert files["FONTS.LIB"] == mine["FONTS.LIB"]
+    assert files["Notes.dtp"] == mine["Notes.dtp"]
+    assert files["README"] == dist.files["README"], "other files are replaced"
+    assert_installed(wine_env, dist, dest, kept=("FONTS.LIB", "Notes.dtp"))
+
+
+def test_disk_question_wrong_disk_and_the_volume_appearing(wine_env, driver, help_folder):
+    dist = pack(wine_env, "C:\\stages\\disk-question")
+    aside = dist.volume(2).with_name("elsewhere")
+    dist.volume(2).rename(aside)
+    dest = "C:\\STAGES\\QUESTION"
+    proc = start_to_stages(wine_env, driver, dist, dest)
+
+    stage = driver.wait_window(caption=STAGE_CAPTION)
+    question = driver.wait_message_box(caption="Glyphwork")
+    assert question.text == "Please Insert Disk number 2"
+    assert (question.owner, question.owner_caption) == (stage["hwnd"], STAGE_CAPTION)
+    driver.screenshot("disk-question")
+
+    driver.click(question.hwnd, IDOK)  # still missing: the wrong-disk message, then the question
+    wrong = driver.answer_message_box(caption="", button=IDOK)
+    assert wrong.text == WRONG_DISK
+    assert wrong.owner == stage["hwnd"]
+    again = driver.wait_message_box(caption="Glyphwork")
+    assert again.text == "Please Insert Disk number 2"
+
+    aside.rename(dist.volume(2))
+    driver.click(again.hwnd, IDOK)
+    assert finish_after_stages(driver) == SUCCESS_QUESTION
+    assert driver.wait_exit(proc) == 0
+    assert_installed(wine_env, dist, dest)
+
+
+def test_cancel_on_the_disk_question_removes_only_this_runs_archive(wine_env, driver):
+    dist = pack(wine_env, "C:\\stages\\disk-cancel")
+    dist.volume(2).unlink()
+    dest = "C:\\STAGES\\DISKCANCEL"
+    folder = wine_env.to_unix(dest)
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / "FONTS.LIB").write_bytes(b"the user's library")
+    (folder / "OTHER.TXT").write_bytes(b"something else")
+    proc = start_to_stages(wine_env, driver, dist, dest)
+    question = driver.wait_message_box(caption="Glyphwork")
+    assert (folder / ARCHIVE).exists(), "volume 1 was copied before the question"
+    driver.click(question.hwnd, IDCANCEL)
+    assert expect_abort(driver, proc) == 0
+    assert dest_files(wine_env, dest) == {"FONTS.LIB": b"the user's library", "OTHER.TXT": b"something else"}
+
+
+@pytest.fixture(scope="module")
+def large_dist(wine_env):
+    return pack(wine_env, "C:\\stages\\large", sizes=LARGE_PRODUCT, disk_size=LARGE_DISK, variant="Setup-Disks4.exe")
+
+
+# Which stage is cancelled, the answer to the question, and what the run leaves in the folder.
+CANCEL_CASES = [
+    ("assembly", IDYES, "aborted"),
+    ("decode", IDYES, "aborted"),
+    ("assembly", IDNO, "installed"),
+    ("decode", IDNO, "installed"),
+]
+
+
+@pytest.mark.parametrize("stage, answer, outcome", CANCEL_CASES)
+def test_cancel_during_a_stage(wine_env, driver, help_folder, large_dist, stage, answer, outcome):
+    dest = f"C:\\STAGES\\CANCEL-{stage.upper()}-{answer}"
+    proc = start_to_stages(wine_env, driver, large_dist, dest)
+    skip = ()
+    if stage == "decode":
+        # Let the assembly run to its end; the extraction dialog is a new window.
+        frozen, first = freeze_in_stage(driver, proc)
+        frozen.__exit__()
+        skip = (first["hwnd"],)
+    frozen, dialog = freeze_in_stage(driver, proc, skip)
+    driver.click(dialog["hwnd"], IDCANCEL)  # queued while the process stands still
+    frozen.__exit__()
+    box = driver.answer_message_box(caption=CANCEL_CAPTION, button=answer, timeout=30)
+    assert box.owner == 0
+    if outcome == "aborted":
+        assert expect_abort(driver, proc) == 0
+        files = dest_files(wine_env, dest)
+        assert ARCHIVE not in files and MAIN_EXE not in files
+        assert files == {}, "nothing else was written"
+    else:
+        assert finish_after_stages(driver) == SUCCESS_QUESTION
+        assert driver.wait_exit(proc) == 0
+        assert_installed(wine_env, large_dist, dest)
+
+
+def catch_bar(driver, proc, name, skip):
+    """Freezes the process in a stage again and again until a screenshot shows its bar with a red
+    and a white part. Returns the dialog and the pixel counts of the bar."""
+    frame = None
+    for _ in range(200):
+        frozen, dialog = freeze_in_stage(driver, proc, skip)
+        try:
+            if frame is None or frame[0] != dialog["hwnd"]:
+                frame = (dialog["hwnd"], driver.control(dialog["hwnd"], 101)["rect"])
+            shot = driver.screenshot(f"{name}-stage")
+        finally:
+            frozen.__exit__()
+        left, top, right, bottom = frame[1]
+        counts = bar_colours(shot, (left, top, right, bottom))
+        # The percentage: black text inside the frame's black border.
+        counts["text"] = sum(n for c, n in shot.image.crop((left + 2, top + 2, right - 2, bottom - 2))
+                             .getcolors(maxcolors=1 << 20) if c == (0, 0, 0))
+        if counts["red"] and counts["white"] and counts["text"]:
+            return dialog, counts
+        time.sleep(0.01)
+    pytest.fail(f"no screenshot of the {name} stage with both colours")
+
+
+def test_screenshots_of_both_stages_show_the_bar(wine_env, driver, help_folder, large_dist):
+    proc = start_to_stages(wine_env, driver, large_dist, "C:\\STAGES\\SCREENSHOTS")
+    assembly, counts = catch_bar(driver, proc, "assembly", ())
+    driver.transcript.note(f"assembly bar: {counts}")
+    extraction, counts = catch_bar(driver, proc, "extraction", (assembly["hwnd"],))
+    driver.transcript.note(f"extraction bar: {counts}")
+    finish_after_stages(driver)
+    assert driver.wait_exit(proc) == 0
