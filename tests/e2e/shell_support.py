@@ -1,5 +1,6 @@
-"""What the backdrop and shell tests read from the screen: the gradient's rows, the shadowed
-title, the logo and the notice line, worked out from the screenshot's pixels."""
+"""Support of the backdrop and completion tests: what they read from the screen (the gradient's
+rows, the shadowed title, the logo, the notice line), and a packed product installed through the
+setup's real pages up to the completion question."""
 import os
 import re
 import shutil
