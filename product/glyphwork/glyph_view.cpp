@@ -11,12 +11,6 @@ constexpr int SampleSizes[] = {12, 18, 24, 36};
 constexpr int Margin = 8;
 constexpr int GlyphRows = (LastGlyph - FirstGlyph + 1) / GlyphColumns;
 
-int SampleBlockHeight() {
-    int height = Margin;
-    for (int size : SampleSizes) height += size + size / 3 + 4;
-    return height;
-}
-
 UniqueFont MakeFont(const std::string& name, int pixelHeight) {
     // Negative height: the character height without internal leading, as point sizes mean it.
     return UniqueFont(::CreateFontA(-pixelHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
@@ -31,15 +25,16 @@ struct TTableLayout {
     int Top;
 };
 
-TTableLayout TableLayout(const RECT& area) {
-    const int top = area.top + SampleBlockHeight() + Margin;
+TTableLayout TableLayout(const RECT& area, int tableTop) {
+    const int top = area.top + tableTop;
     const int width = area.right - area.left - 2 * Margin;
     const int height = area.bottom - top - Margin;
     const int cell = std::max(8, std::min(width / GlyphColumns, height / GlyphRows));
     return {cell, area.left + Margin, top};
 }
 
-void PaintSamples(HDC dc, const RECT& area, const TGlyphView& view) {
+// Returns the height the lines took.
+int PaintSamples(HDC dc, const RECT& area, const TGlyphView& view) {
     int y = area.top + Margin;
     for (int size : SampleSizes) {
         UniqueFont font = MakeFont(view.FontName, size);
@@ -50,12 +45,16 @@ void PaintSamples(HDC dc, const RECT& area, const TGlyphView& view) {
         ::TextOutA(dc, area.left + Margin, y, label, static_cast<int>(std::char_traits<char>::length(label)));
         ::SetTextColor(dc, RGB(0, 0, 0));
         ::TextOutA(dc, area.left + Margin + 40, y, view.Sample.c_str(), static_cast<int>(view.Sample.size()));
-        y += size + size / 3 + 4;
+        // The line height is the font's own: math and symbol fonts reach far above and below.
+        TEXTMETRICA metrics{};
+        ::GetTextMetricsA(dc, &metrics);
+        y += (metrics.tmHeight > 0 ? metrics.tmHeight : size) + 2;
     }
+    return y - area.top;
 }
 
 void PaintTable(HDC dc, const RECT& area, const TGlyphView& view) {
-    const TTableLayout layout = TableLayout(area);
+    const TTableLayout layout = TableLayout(area, view.TableTop);
     UniqueFont font = MakeFont(view.FontName, layout.Cell * 3 / 5);
     UniqueBrush highlight(::CreateSolidBrush(RGB(255, 230, 150)));
     UniquePen grid(::CreatePen(PS_SOLID, 1, RGB(190, 190, 200)));
@@ -81,15 +80,15 @@ void PaintTable(HDC dc, const RECT& area, const TGlyphView& view) {
 
 }  // namespace
 
-void PaintGlyphView(HDC dc, const RECT& area, const TGlyphView& view) {
+void PaintGlyphView(HDC dc, const RECT& area, TGlyphView& view) {
     ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
     ::SetBkMode(dc, TRANSPARENT);
-    PaintSamples(dc, area, view);
+    view.TableTop = PaintSamples(dc, area, view) + Margin;
     PaintTable(dc, area, view);
 }
 
-int GlyphAt(const RECT& area, POINT point) {
-    const TTableLayout layout = TableLayout(area);
+int GlyphAt(const RECT& area, const TGlyphView& view, POINT point) {
+    const TTableLayout layout = TableLayout(area, view.TableTop);
     if (point.x < layout.Left || point.y < layout.Top) return -1;
     const int column = (point.x - layout.Left) / layout.Cell;
     const int row = (point.y - layout.Top) / layout.Cell;

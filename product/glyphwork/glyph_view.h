@@ -13,9 +13,10 @@ struct TGlyphView {
     std::string FontName;
     std::string Sample;
     int Selected = -1;  // character code of the highlighted cell, -1 for none
+    int TableTop = 0;   // where the last paint put the table: line heights depend on the font
 };
 
-// Paints the view into Area of Dc.
-void PaintGlyphView(HDC dc, const RECT& area, const TGlyphView& view);
+// Paints the view into Area of Dc and notes where the table went.
+void PaintGlyphView(HDC dc, const RECT& area, TGlyphView& view);
 // The character code of the cell at Point, or -1 when Point is on no cell.
-int GlyphAt(const RECT& area, POINT point);
+int GlyphAt(const RECT& area, const TGlyphView& view, POINT point);

@@ -14,7 +14,8 @@ constexpr int ListWidth = 200;
 constexpr int SampleRowHeight = 30;
 constexpr int StatusHeight = 22;
 constexpr const char* DefaultSample = "The quick brown fox jumps over the lazy dog 0123456789";
-constexpr const char* PreferredFont = "Tahoma";
+// The first of these that is installed is shown first: serif faces show the glyphs best.
+constexpr const char* PreferredFonts[] = {"Times New Roman", "DejaVu Serif", "Liberation Serif", "Tahoma"};
 
 // One window, one view: the state lives as long as the program.
 TGlyphView View;
@@ -56,8 +57,12 @@ void CreateChildren(HWND window, HINSTANCE instance) {
 
     for (const std::string& name : InstalledFontFamilies())
         ::SendMessageA(FontList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    LRESULT first = ::SendMessageA(FontList, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                   reinterpret_cast<LPARAM>(PreferredFont));
+    LRESULT first = LB_ERR;
+    for (const char* preferred : PreferredFonts) {
+        first = ::SendMessageA(FontList, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                               reinterpret_cast<LPARAM>(preferred));
+        if (first != LB_ERR) break;
+    }
     if (first == LB_ERR) first = 0;
     ::SendMessageA(FontList, LB_SETCURSEL, static_cast<WPARAM>(first), 0);
     char name[LF_FACESIZE] = "";
@@ -136,13 +141,21 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
     case WM_PAINT:
         Paint(window);
         return 0;
-    case WM_ERASEBKGND:
-        return 1;  // Paint covers the view; the children paint themselves
+    case WM_ERASEBKGND: {
+        // Only the strip around the sample box: Paint covers the view, so erasing it would flicker.
+        HDC dc = reinterpret_cast<HDC>(wparam);
+        RECT client;
+        ::GetClientRect(window, &client);
+        const RECT area = ViewArea(window);
+        ::ExcludeClipRect(dc, area.left, area.top, area.right, area.bottom);
+        ::FillRect(dc, &client, ::GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
     case WM_LBUTTONDOWN: {
         const RECT area = ViewArea(window);
         POINT point{static_cast<short>(LOWORD(lparam)) - area.left, static_cast<short>(HIWORD(lparam)) - area.top};
         const RECT local{0, 0, area.right - area.left, area.bottom - area.top};
-        View.Selected = GlyphAt(local, point);
+        View.Selected = GlyphAt(local, View, point);
         ShowStatus();
         ::InvalidateRect(window, &area, FALSE);
         return 0;
