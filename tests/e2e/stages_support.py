@@ -152,7 +152,7 @@ def bar_colours(shot, frame_rect) -> dict:
     """Counts of red and white pixels over the bar's frame control (screen rectangle)."""
     left, top, right, bottom = frame_rect
     counts = {"red": 0, "white": 0}
-    for colour, n in shot.image.crop((left, top, right, bottom)).getcolors(maxcolors=1 << 20):
+    for n, colour in shot.image.crop((left, top, right, bottom)).getcolors(maxcolors=1 << 20):
         if colour == (255, 0, 0):
             counts["red"] += n
         elif colour == (255, 255, 255):
