@@ -47,7 +47,16 @@ void NoteArchiveEnd() {
     }
 }
 
-void WriteHeldBytes() { MainExeFile.BlockWrite(OutBuffer.get(), size_t(OutPos) - 1); }
+void WriteHeldBytes() {
+    try {
+        MainExeFile.BlockWrite(OutBuffer.get(), size_t(OutPos) - 1);
+    } catch (const EInOutError& error) {
+        // A full drive fails the write itself on some systems; say it as a short write would.
+        const int code = error.ErrorCode();
+        if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL) throw EInOutError(IoDiskFull);
+        throw;
+    }
+}
 
 }  // namespace
 

@@ -92,14 +92,20 @@ class Distribution:
 
 
 def pack(env, folder: str, sizes: dict = None, disk_size: int = 40000, variant: str = "Setup.exe",
-         seed: int = 11) -> Distribution:
-    """Packs a product with the given setup build into the Wine folder FOLDER."""
-    sizes = sizes or SMALL_PRODUCT
+         seed: int = 11, contents: dict = None) -> Distribution:
+    """Packs a product with the given setup build into the Wine folder FOLDER: files of the given
+    SIZES made by product_bytes, or the given CONTENTS (name -> bytes)."""
     unix = env.to_unix(folder)
     if unix.exists():
         shutil.rmtree(unix)
     product = env.to_unix(folder + "-product")
-    files = make_product(product, sizes, seed)
+    if contents is None:
+        files = make_product(product, sizes or SMALL_PRODUCT, seed)
+    else:
+        product.mkdir(parents=True, exist_ok=True)
+        files = dict(contents)
+        for name, data in files.items():
+            (product / name).write_bytes(data)
     subprocess.run([str(mkdist()), "pack", "--setup", str(find_win_program(variant)), "--out", str(unix),
                     "--disk-size", str(disk_size), str(product), *files], check=True, capture_output=True)
     built = unix / find_win_program(variant).name
@@ -112,7 +118,8 @@ def pack(env, folder: str, sizes: dict = None, disk_size: int = 40000, variant: 
 def start_to_stages(env, driver, dist: Distribution, dest: str):
     """Starts the setup, confirms DEST (its parent must exist) and accepts the licence, so the
     assembly stage starts next. Returns the process."""
-    env.to_unix(dest).parent.mkdir(parents=True, exist_ok=True)
+    if dest[:2].upper() == "C:":
+        env.to_unix(dest).parent.mkdir(parents=True, exist_ok=True)
     proc = env.run(dist.setup)
     page = driver.wait_window(caption="Destination Directory", class_="#32770", timeout=30)
     driver.set_text(page["hwnd"], dest, id=104)

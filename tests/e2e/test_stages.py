@@ -208,3 +208,99 @@ def test_screenshots_of_both_stages_show_the_bar(wine_env, driver, help_folder, 
     driver.transcript.note(f"extraction bar: {counts}")
     finish_after_stages(driver)
     assert driver.wait_exit(proc) == 0
+
+
+def test_a_damaged_volume_is_refused_like_a_wrong_disk(wine_env, driver, help_folder):
+    dist = pack(wine_env, "C:\\stages\\damaged-volume")
+    good = dist.volume(2).read_bytes()
+    damaged = bytearray(good)
+    damaged[len(damaged) // 2] ^= 0x01
+    dist.volume(2).write_bytes(bytes(damaged))
+    dest = "C:\\STAGES\\DAMAGED"
+    proc = start_to_stages(wine_env, driver, dist, dest)
+    stage = driver.wait_window(caption=STAGE_CAPTION)
+    wrong = driver.answer_message_box(caption="", button=IDOK)
+    assert (wrong.text, wrong.owner) == (WRONG_DISK, stage["hwnd"])
+    question = driver.wait_message_box(caption="Glyphwork")
+    assert question.text == "Please Insert Disk number 2"
+    dist.volume(2).write_bytes(good)
+    driver.click(question.hwnd, IDOK)
+    assert finish_after_stages(driver) == SUCCESS_QUESTION
+    assert driver.wait_exit(proc) == 0
+    assert_installed(wine_env, dist, dest)
+
+
+def flip_byte(dist, number):
+    data = bytearray(dist.volume(number).read_bytes())
+    data[100] ^= 0x80
+    dist.volume(number).write_bytes(bytes(data))
+
+
+def truncate_without_checksums(dist):
+    """An archive that ends too early, in a setup that has no checksums to notice it by."""
+    strip_checksums(dist.unix / "Setup.exe")
+    data = dist.volume(2).read_bytes()
+    dist.volume(2).write_bytes(data[:len(data) // 2])
+
+
+# How the distribution is damaged, the report's second line, and whether the archive was begun.
+ERROR_CASES = {
+    "missing first volume": (lambda d: d.volume(1).unlink(), r"File not found\.", False),
+    "damaged first volume": (lambda d: flip_byte(d, 1),
+                             r"The file Glyphwor\.001 is damaged or belongs to another distribution\.", True),
+    "unsafe name": (lambda d: rename_entry(d.unix / "Setup.exe", "README", "..\\RME"),
+                    r'The file catalogue of the setup program is damaged: "\.\.\\RME" holds a folder separator.*',
+                    False),
+    "archive ends early": (truncate_without_checksums,
+                           r"Read beyond end of file: the archive Glyphwor\._TB ends before the product "
+                           r"files are complete\.", True),
+}
+
+
+@pytest.mark.parametrize("case", sorted(ERROR_CASES))
+def test_a_broken_distribution_ends_with_the_error_report(wine_env, driver, case):
+    damage, second_line, archive_begun = ERROR_CASES[case]
+    folder = "C:\\stages\\broken-" + re.sub(r"\W", "-", case)
+    dist = pack(wine_env, folder)
+    damage(dist)
+    dest = "C:\\STAGES\\BROKEN-" + re.sub(r"\W", "-", case).upper()
+    proc = start_to_stages(wine_env, driver, dist, dest)
+    box = driver.wait_message_box(caption="Application Error", timeout=60)
+    driver.screenshot("application-error")
+    first, second = box.text.split("\n")
+    assert re.fullmatch(r"Exception EInOutError in module Setup\.exe at [0-9A-F]{8}\.", first)
+    assert re.fullmatch(second_line, second), second
+    driver.answer_message_box(caption="Application Error", button=IDOK)
+    assert driver.wait_exit(proc) == 1
+    files = dest_files(wine_env, dest)
+    assert (ARCHIVE in files) == archive_begun
+    # The report ends the program without clean-up: what the stages had written stays.
+    assert (MAIN_EXE in files) == (case == "archive ends early")
+
+
+@pytest.fixture
+def small_drive(wine_env, tmp_path):
+    """Drive E: of the prefix on a tmpfs of 128 KiB."""
+    mount = tmp_path / "small-drive"
+    mount.mkdir()
+    result = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=128k", "tmpfs", str(mount)], capture_output=True)
+    if result.returncode != 0:
+        pytest.skip(f"cannot mount a tmpfs here: {result.stderr.decode().strip()}")
+    link = wine_env.prefix.path / "dosdevices" / "e:"
+    link.symlink_to(mount)
+    yield "E:"
+    link.unlink()
+    subprocess.run(["umount", "-l", str(mount)], check=True)  # lazily: Wine may still hold it
+
+
+def test_a_nearly_full_drive_ends_with_the_error_report(wine_env, driver, small_drive):
+    # Zeros pack into a few kilobytes, so the archive fits and the decoded 400 KB do not.
+    dist = pack(wine_env, "C:\\stages\\full-drive", contents={"MAIN.EXE": bytes(400000), "UnInstal.Exe": bytes(20000)},
+                variant="Setup-Disks1.exe")
+    proc = start_to_stages(wine_env, driver, dist, small_drive + "\\DEST")
+    box = driver.wait_message_box(caption="Application Error", timeout=60)
+    driver.screenshot("disk-full")
+    assert box.text.split("\n")[1] == "Disk full."
+    driver.answer_message_box(caption="Application Error", button=IDOK)
+    assert driver.wait_exit(proc) == 1
+    assert not driver.find_windows(caption="Glyphwork"), "never the success question"
