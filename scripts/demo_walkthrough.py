@@ -82,8 +82,8 @@ class Walkthrough:
         print("running Glyphwork")
         window = d.wait_window(caption="Glyphwork", class_="GlyphworkMain", timeout=60)
         self.shot("glyphwork")
-        # A click on the glyph "g" of the table (where it lies on the 800x600 screen with the
-        # first font) makes the status line show its code.
+        # A click into the glyph table (a cell of its fifth row on the 800x600 screen) makes the
+        # status line show that glyph's code.
         point = self._client_point(window["client"], 329, 317)
         d.post(window["hwnd"], 0x0201, 1, point)  # WM_LBUTTONDOWN
         d.post(window["hwnd"], 0x0202, 0, point)  # WM_LBUTTONUP
