@@ -131,7 +131,7 @@ def install(env, driver, dist, dest, shortcut_name=None, accept_group=True):
     if not folder.exists():
         shutil.copytree(dist, folder)
     proc = env.run(env.to_windows(folder / "Setup.exe"))
-    page = driver.wait_window(caption="Destination Directory", timeout=30)["hwnd"]
+    page = driver.wait_window(caption="Destination Directory", timeout=60)["hwnd"]
     driver.set_text(page, "", id=104)
     driver.type_text(page, dest, id=104)
     driver.click(page, 1)
@@ -140,7 +140,8 @@ def install(env, driver, dist, dest, shortcut_name=None, accept_group=True):
     group = driver.wait_window(caption="Program Group", timeout=120)["hwnd"]
     if shortcut_name is not None:
         driver.set_text(group, "", id=102)
-        driver.type_text(group, shortcut_name, id=102)
+        if shortcut_name:
+            driver.type_text(group, shortcut_name, id=102)
     driver.click(group, 1 if accept_group else 2)
     return proc
 
@@ -152,7 +153,7 @@ def programs_folder(driver):
 def link_files(env, folder):
     """Names of the shortcut files in a Windows folder (none when it does not exist)."""
     path = env.to_unix(folder)
-    return sorted(p.name for p in path.iterdir() if p.suffix.lower() == ".lnk") if path.is_dir() else []
+    return sorted(p.name for p in path.iterdir() if p.name.lower().endswith(".lnk")) if path.is_dir() else []
 
 
 def join_path(folder, name):

@@ -80,21 +80,29 @@ def test_cancel_on_group_page_leaves_out_only_the_shortcut(env_driver, dist):
     assert driver.reg_get("HKLM", ENTRY_KEY, "UnInstallString") == "C:\\GW1\\UnInstal.Exe"
 
 
-@pytest.mark.parametrize("subfolder_exists", [True, False], ids=["subfolder", "no-subfolder"])
-def test_shortcut_name_with_backslash_names_a_subfolder(env_driver, dist, subfolder_exists):
+# name typed on the Group page, subfolder of the Programs folder made beforehand, where the
+# shortcut is expected (relative to the Programs folder; None: nowhere)
+NAMES = [
+    ("Tools\\Glyph", "Tools", "Tools\\Glyph.LNK"),
+    ("Tools\\Glyph", None, None),  # nothing makes the folder
+    ("", None, ".LNK"),
+]
+
+
+@pytest.mark.parametrize("name, subfolder, expected", NAMES, ids=["subfolder", "no-subfolder", "empty-name"])
+def test_shortcut_file_named_as_typed(env_driver, dist, name, subfolder, expected):
     env, driver = env_driver
     programs = programs_folder(driver)
-    sub = programs + "\\Tools"
-    if subfolder_exists:
-        env.to_unix(sub).mkdir()
-    proc = install(env, driver, dist, "C:\\GW1", shortcut_name="Tools\\Glyph")
+    if subfolder:
+        env.to_unix(programs + "\\" + subfolder).mkdir()
+    proc = install(env, driver, dist, "C:\\GW1", shortcut_name=name)
     answer_question(driver, proc, IDNO)
-    assert link_files(env, programs) == []
-    if subfolder_exists:
-        assert link_files(env, sub) == ["Glyph.LNK"]
-        assert driver.read_shortcut(sub + "\\Glyph.LNK")["target"].upper() == "C:\\GW1\\GLYPHWORK.EXE"
-    else:
-        assert not env.to_unix(sub).exists()  # nothing makes the folder
+    found = link_files(env, programs) + ["Tools\\" + n for n in link_files(env, programs + "\\Tools")]
+    assert found == ([expected] if expected else [])
+    assert env.to_unix(programs + "\\Tools").exists() == bool(subfolder)
+    if expected:
+        link = driver.read_shortcut(programs + "\\" + expected)
+        assert link["target"].upper() == "C:\\GW1\\GLYPHWORK.EXE"
 
 
 def long_folder(length):
