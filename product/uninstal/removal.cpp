@@ -27,6 +27,8 @@ bool FolderIsEmpty(const std::string& folder) {
 }
 
 void RemoveFolder(const std::string& folder, TRemovalReport& report) {
+    // Installed into the root of a drive: the drive is not ours to remove.
+    if (folder.size() <= 3) return;
     if (!FolderExists(folder) || ::RemoveDirectoryA(folder.c_str())) return;
     if (!FolderIsEmpty(folder))
         report.NotRemoved.push_back(folder + " (it holds files that are not part of Glyphwork)");
