@@ -64,11 +64,13 @@ def put_disk(env, dist, number):
     return disk
 
 
-def install(env, driver, dist, shortcut_name=None, run_product=True):
-    """Installs from disk 1 and then disk 2, accepting the proposed folder; returns that folder."""
+def install(env, driver, dist, shortcut_name=None, run_product=True, dest=None):
+    """Installs from disk 1 and then disk 2 into DEST, or the proposed folder; returns the folder."""
     disk = put_disk(env, dist, 1)
     proc = env.run(env.to_windows(disk / "Setup.exe"))
     page = driver.wait_window(caption="Destination Directory", timeout=30)["hwnd"]
+    if dest is not None:
+        driver.set_text(page, dest, id=104)
     dest = driver.text(page, 104)
     driver.click(page, IDOK)
     driver.click(driver.wait_window(caption="License Agreement", timeout=30)["hwnd"], IDOK)
@@ -242,3 +244,20 @@ def test_no_to_the_question_removes_nothing(env_driver, sample_dist):
     assert uninstall(env, driver, answer=IDNO) is None
     assert machine_state(env, driver) == before
     assert (on_disk(env, dest) / "UnInstal.Exe").is_file()
+
+
+def test_installation_into_a_drive_root_is_removed_without_the_drive(env_driver, sample_dist):
+    env, driver = env_driver
+    before_files, before_registry = machine_state(env, driver)
+    dest = install(env, driver, sample_dist, dest="C:\\", run_product=False)
+    assert (env.prefix.drive_c / "UnInstal.Exe").is_file()
+    assert driver.reg_get("HKLM", ENTRY_KEY, "UnInstallString") == "C:\\UnInstal.Exe"
+
+    assert uninstall(env, driver) == REMOVED
+
+    after_files, after_registry = machine_state(env, driver)
+    assert after_registry == before_registry
+    added = sorted(set(after_files) - set(before_files))
+    assert added == temporary_copies(added)
+    assert sorted(set(before_files) - set(after_files)) == []
+    assert dest == "C:\\"
