@@ -7,6 +7,7 @@ import importlib.util
 import os
 import shutil
 import subprocess
+import sys
 from pathlib import Path
 
 import pytest
@@ -261,3 +262,39 @@ def test_installation_into_a_drive_root_is_removed_without_the_drive(env_driver,
     assert added == temporary_copies(added)
     assert sorted(set(before_files) - set(after_files)) == []
     assert dest == "C:\\"
+
+
+def test_sample_catalogue_follows_the_manifest(sample_dist):
+    """The packed catalogue lists the manifest's files in its order, the main executable first and
+    without an entry, each as large as the build's file: the one list reached the distribution."""
+    native = Path(os.environ.get("GLYPHWORK_NATIVE_BUILD", ROOT / "build" / "native"))
+    listing = subprocess.run([str(native / "bin" / "mkdist"), "list", str(sample_dist / "Setup.exe")],
+                             check=True, capture_output=True, text=True).stdout
+    rows = [line.split() for line in listing.splitlines() if line.strip()[:1].isdigit()]
+    built = win_build_dir() / "bin" / "Glyphwork"
+    assert [row[1] for row in rows] == NAMES[1:]
+    assert [int(row[3]) for row in rows] == [(built / name).stat().st_size for name in NAMES[1:]]
+    assert f"main executable) 0 {(built / NAMES[0]).stat().st_size}" in " ".join(listing.split())
+
+
+def test_data_files_are_the_same_on_every_build(tmp_path):
+    generator = ROOT / "product" / "data" / "make_data.py"
+    for run in ("one", "two"):
+        subprocess.run([sys.executable, str(generator), str(tmp_path / run)], check=True, timeout=300)
+    built = win_build_dir() / "bin" / "Glyphwork"
+    for name in sorted(p.name for p in (tmp_path / "one").iterdir()):
+        assert (tmp_path / "one" / name).read_bytes() == (tmp_path / "two" / name).read_bytes(), name
+        assert (tmp_path / "one" / name).read_bytes() == (built / name).read_bytes(), name
+
+
+def test_kept_library_of_an_earlier_installation_is_removed_with_the_product(env_driver, sample_dist):
+    """The setup program keeps a USER.LIB that is already in the folder; the uninstaller cannot tell
+    it from the shipped one and removes it as a product file (docs/product.md says so)."""
+    env, driver = env_driver
+    folder = env.prefix.drive_c / "Fonts Studio"
+    folder.mkdir()
+    (folder / "USER.LIB").write_bytes(b"my own glyphs")
+    dest = install(env, driver, sample_dist, dest="C:\\Fonts Studio", run_product=False)
+    assert (on_disk(env, dest) / "USER.LIB").read_bytes() == b"my own glyphs"
+    assert uninstall(env, driver) == REMOVED
+    assert not on_disk(env, dest).exists()
