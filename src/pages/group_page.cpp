@@ -18,28 +18,16 @@ void StartPage(HWND dialog) {
     ::SetFocus(::GetDlgItem(dialog, IDOK));
 }
 
+void Accept(HWND dialog) {
+    // Taken as typed; the shortcut makes the file name from it.
+    Config.ShortcutName = ReadItemText(dialog, NameEdit);
+    ::EndDialog(dialog, 1);
+}
+
+constexpr TPageHandlers GroupPage{StartPage, Accept, /*AskBeforeCancel=*/false, nullptr};
+
 }  // namespace
 
 INT_PTR CALLBACK GroupDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return GuardDialogProc(dialog, [&]() -> INT_PTR {
-        switch (message) {
-        case WM_INITDIALOG:
-            StartPage(dialog);
-            return 0;  // the focus is set
-        case WM_DESTROY:
-            ::EndDialog(dialog, 0);
-            return 0;
-        }
-        switch (CommandId(message, wParam)) {
-        case IDOK:
-            // Taken as typed; the shortcut makes the file name from it.
-            Config.ShortcutName = ReadItemText(dialog, NameEdit);
-            ::EndDialog(dialog, 1);
-            break;
-        case IDCANCEL:
-            ::EndDialog(dialog, 0);
-            break;
-        }
-        return 0;
-    });
+    return GuardDialogProc(dialog, [&] { return HandlePageMessage(dialog, message, wParam, GroupPage); });
 }

@@ -25,30 +25,22 @@ void CreateAgreementBox(HWND dialog) {
                                      ::GetModuleHandleA(nullptr), nullptr);
 }
 
+void StartPage(HWND dialog) {
+    CreateAgreementBox(dialog);
+    CenterOnScreen(dialog);
+    // Enter agrees at once.
+    ::SetFocus(::GetDlgItem(dialog, IDOK));
+}
+
+void Accept(HWND dialog) { ::EndDialog(dialog, 1); }
+
+// The box goes with the dialog; forget its handle.
+void Destroyed() { AgreementBox = nullptr; }
+
+constexpr TPageHandlers LicensePage{StartPage, Accept, /*AskBeforeCancel=*/true, Destroyed};
+
 }  // namespace
 
 INT_PTR CALLBACK LicenseDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return GuardDialogProc(dialog, [&]() -> INT_PTR {
-        switch (message) {
-        case WM_INITDIALOG:
-            CreateAgreementBox(dialog);
-            CenterOnScreen(dialog);
-            ::SetFocus(::GetDlgItem(dialog, IDOK));
-            return 0;  // the focus is set
-        case WM_DESTROY:
-            // The box goes with the dialog; forget its handle.
-            AgreementBox = nullptr;
-            ::EndDialog(dialog, 0);
-            return 0;
-        }
-        switch (CommandId(message, wParam)) {
-        case IDOK:
-            ::EndDialog(dialog, 1);
-            break;
-        case IDCANCEL:
-            if (ConfirmCancel()) ::EndDialog(dialog, 0);
-            break;
-        }
-        return 0;
-    });
+    return GuardDialogProc(dialog, [&] { return HandlePageMessage(dialog, message, wParam, LicensePage); });
 }

@@ -32,26 +32,10 @@ void Accept(HWND dialog) {
     if (HasDestinationForm(DestDir) && EnsureFolder(DestDir)) ::EndDialog(dialog, 1);
 }
 
+constexpr TPageHandlers DestinationPage{StartPage, Accept, /*AskBeforeCancel=*/true, nullptr};
+
 }  // namespace
 
 INT_PTR CALLBACK MainDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return GuardDialogProc(dialog, [&]() -> INT_PTR {
-        switch (message) {
-        case WM_INITDIALOG:
-            StartPage(dialog);
-            return 0;  // the focus is set
-        case WM_DESTROY:
-            ::EndDialog(dialog, 0);
-            return 0;
-        }
-        switch (CommandId(message, wParam)) {
-        case IDOK:
-            Accept(dialog);
-            break;
-        case IDCANCEL:
-            if (ConfirmCancel()) ::EndDialog(dialog, 0);
-            break;
-        }
-        return 0;
-    });
+    return GuardDialogProc(dialog, [&] { return HandlePageMessage(dialog, message, wParam, DestinationPage); });
 }

@@ -14,3 +14,15 @@ bool ConfirmCancel();
 inline WORD CommandId(UINT message, WPARAM wParam) {
     return (message == WM_COMMAND || message == WM_SYSCOMMAND) ? LOWORD(wParam) : 0;
 }
+
+// What a page does with the messages that every page handles.
+struct TPageHandlers {
+    void (*Start)(HWND dialog);   // WM_INITDIALOG: set up the page, centre it, set the focus
+    void (*Accept)(HWND dialog);  // id 1: OK or Enter
+    bool AskBeforeCancel;         // id 2: the Cancel question first, or end with 0 at once
+    void (*Destroyed)();          // WM_DESTROY, before the page ends with 0; may be null
+};
+
+// The shared message handling of the pages. Returns 0 (FALSE) for every message, so the
+// default dialog handling always follows; for WM_INITDIALOG that means the focus is set.
+INT_PTR HandlePageMessage(HWND dialog, UINT message, WPARAM wParam, const TPageHandlers& page);

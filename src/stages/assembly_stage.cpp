@@ -3,7 +3,6 @@
 #include <string>
 
 #include "lzh/install_running.h"
-#include "pages/page_conventions.h"
 #include "rtl/bin_file.h"
 #include "rtl/callback_guard.h"
 #include "setup/config.h"
@@ -12,6 +11,7 @@
 #include "stages/message_pump.h"
 #include "stages/progress_meter.h"
 #include "stages/read_catalog.h"
+#include "stages/stage_dialog.h"
 #include "stages/stages.h"
 #include "stages/integrity_checks.h"
 
@@ -99,23 +99,5 @@ void AssembleArchive(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK IProgressDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return GuardDialogProc(dialog, [&]() -> INT_PTR {
-        switch (message) {
-        case WM_INITDIALOG:
-            ::SetWindowTextA(dialog, "Please Stand By...");
-            StartProgressMeter(dialog);
-            ::SetFocus(::GetDlgItem(dialog, IDCANCEL));
-            ::PostMessageA(dialog, WM_STARTSTAGE, 0, 0);
-            return 0;
-        case WM_DESTROY:
-            InstallRunning = 0;
-            return 0;
-        case WM_STARTSTAGE:
-            AssembleArchive(dialog);
-            ::EndDialog(dialog, InstallRunning);
-            return 1;
-        }
-        if (CommandId(message, wParam) == IDCANCEL && ConfirmCancel()) InstallRunning = 0;
-        return 0;
-    });
+    return GuardDialogProc(dialog, [&] { return HandleStageMessage(dialog, message, wParam, AssembleArchive); });
 }

@@ -5,7 +5,6 @@
 
 #include "lzh/install_running.h"
 #include "lzh/lzh_unpack.h"
-#include "pages/page_conventions.h"
 #include "rtl/bin_file.h"
 #include "rtl/callback_guard.h"
 #include "setup/config.h"
@@ -13,6 +12,7 @@
 #include "stages/product_split.h"
 #include "stages/progress_meter.h"
 #include "stages/read_catalog.h"
+#include "stages/stage_dialog.h"
 #include "stages/stages.h"
 #include "stages/stream_adapters.h"
 
@@ -76,23 +76,5 @@ void ExtractProduct(HWND dialog) {
 }  // namespace
 
 INT_PTR CALLBACK ProgressDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return GuardDialogProc(dialog, [&]() -> INT_PTR {
-        switch (message) {
-        case WM_INITDIALOG:
-            ::SetWindowTextA(dialog, "Please Stand By...");
-            StartProgressMeter(dialog);
-            ::SetFocus(::GetDlgItem(dialog, IDCANCEL));
-            ::PostMessageA(dialog, WM_STARTSTAGE, 0, 0);
-            return 0;
-        case WM_DESTROY:
-            InstallRunning = 0;
-            return 0;
-        case WM_STARTSTAGE:
-            ExtractProduct(dialog);
-            ::EndDialog(dialog, InstallRunning);
-            return 1;
-        }
-        if (CommandId(message, wParam) == IDCANCEL && ConfirmCancel()) InstallRunning = 0;
-        return 0;
-    });
+    return GuardDialogProc(dialog, [&] { return HandleStageMessage(dialog, message, wParam, ExtractProduct); });
 }
