@@ -6,6 +6,7 @@ import shutil
 import signal
 import subprocess
 import time
+import zlib
 from pathlib import Path
 
 from harness import IDNO, IDOK
@@ -223,3 +224,19 @@ def rename_entry(setup: Path, old: str, new: str):
             setup.write_bytes(bytes(data))
             return
     raise KeyError(old)
+
+
+def corrupt_decoded_checksum(setup: Path):
+    """Changes the decoded stream's CRC in the checksum block (and the block's own CRC to match),
+    as if the volumes, each intact, decoded to other bytes than were packed."""
+    data = bytearray(setup.read_bytes())
+    count = data[-5]
+    records = len(data) - 5 - 28 * count
+    length = int.from_bytes(data[records - 4:records], "little")
+    start = records - length
+    assert data[start:start + 8] == b"GWSUMS01"
+    decoded_crc = records - 12  # decoded CRC, then the block's own CRC, then its length
+    data[decoded_crc] ^= 0x01
+    own = zlib.crc32(bytes(data[start:records - 8]))
+    data[records - 8:records - 4] = own.to_bytes(4, "little")
+    setup.write_bytes(bytes(data))

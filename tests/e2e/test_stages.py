@@ -11,7 +11,7 @@ from harness import IDCANCEL, IDNO, IDOK, IDYES
 from stages_support import (ARCHIVE, CANCEL_CAPTION, HELP_FOLDER, MAIN_EXE, SMALL_PRODUCT, STAGE_CAPTION,
                             SUCCESS_QUESTION, WRONG_DISK, bar_colours, dest_files, expect_abort,
                             finish_after_stages, freeze_in_stage, pack, rename_entry, start_to_stages,
-                            strip_checksums, help_dir)
+                            strip_checksums, help_dir, corrupt_decoded_checksum)
 
 # About 4.6 MB decoded from an archive a little under the assembly bar's 2,795,000 bytes, in
 # four volumes: the stages take long enough to be caught mid-way, and the copy bar keeps a
@@ -251,6 +251,9 @@ ERROR_CASES = {
     "unsafe name": (lambda d: rename_entry(d.unix / "Setup.exe", "README", "..\\RME"),
                     r'The file catalogue of the setup program is damaged: "\.\.\\RME" holds a folder separator.*',
                     False),
+    "decoded stream damaged": (lambda d: corrupt_decoded_checksum(d.unix / "Setup.exe"),
+                               r"The decoded product files are damaged: the archive Glyphwor\._TB does not hold "
+                               r"the packed data\.", False),
     "archive ends early": (truncate_without_checksums,
                            r"Read beyond end of file: the archive Glyphwor\._TB ends before the product "
                            r"files are complete\.", True),
@@ -275,7 +278,7 @@ def test_a_broken_distribution_ends_with_the_error_report(wine_env, driver, case
     files = dest_files(wine_env, dest)
     assert (ARCHIVE in files) == archive_begun
     # The report ends the program without clean-up: what the stages had written stays.
-    assert (MAIN_EXE in files) == (case == "archive ends early")
+    assert (MAIN_EXE in files) == (case in ("archive ends early", "decoded stream damaged"))
 
 
 @pytest.fixture
