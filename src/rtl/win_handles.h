@@ -29,6 +29,11 @@ public:
     explicit operator bool() const noexcept { return Valid(); }
 
     Value Release() noexcept { return std::exchange(value_, Traits::Null()); }
+    // For out-parameters of the functions that open the resource.
+    Value* Receive() noexcept {
+        Reset();
+        return &value_;
+    }
     void Reset(Value value = Traits::Null()) noexcept {
         Value old = std::exchange(value_, value);
         if (old != Traits::Null()) Traits::Close(old);
@@ -44,6 +49,14 @@ struct FileHandleTraits {
     static void Close(Value h) { ::CloseHandle(h); }
 };
 using UniqueFileHandle = UniqueResource<FileHandleTraits>;
+
+// Kernel objects whose failure value is null (processes, threads, events).
+struct KernelHandleTraits {
+    using Value = HANDLE;
+    static Value Null() { return nullptr; }
+    static void Close(Value h) { ::CloseHandle(h); }
+};
+using UniqueHandle = UniqueResource<KernelHandleTraits>;
 
 struct FindHandleTraits {
     using Value = HANDLE;

@@ -61,7 +61,7 @@
 #include <string>
 
 #include "commands.h"
-#include "handles.h"
+#include "rtl/win_handles.h"
 
 namespace {
 
@@ -121,7 +121,7 @@ int wmain() {
   // Pipes in binary mode: no CRLF translation of the protocol lines.
   _setmode(_fileno(stdin), _O_BINARY);
   _setmode(_fileno(stdout), _O_BINARY);
-  ComInit com;
+  ComInitialization com;
 
   CommandTable table;
   AddWindowCommands(table);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "handles.h"
+#include "rtl/win_handles.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ void Check(LSTATUS status, const char* what) {
 }
 
 // Opens ROOT\KEY; false when the key does not exist.
-bool OpenKey(const Args& args, REGSAM access, REGSAM view, RegKey& key) {
+bool OpenKey(const Args& args, REGSAM access, REGSAM view, UniqueRegKey& key) {
   LSTATUS status = RegOpenKeyExW(Root(args.Raw(1)), args.Text(2).c_str(), 0, access | view, key.Receive());
   if (status == ERROR_FILE_NOT_FOUND) return false;
   Check(status, "RegOpenKeyEx");
@@ -83,7 +83,7 @@ void WriteData(JsonWriter& reply, DWORD type, const std::vector<BYTE>& data) {
 
 void Get(const Args& args, JsonWriter& reply) {
   args.Need(3, "reg.get ROOT KEY NAME [VIEW]");
-  RegKey key;
+  UniqueRegKey key;
   if (!OpenKey(args, KEY_QUERY_VALUE, View(args, 4), key)) {
     reply.FieldBool("exists", false);
     return;
@@ -105,7 +105,7 @@ void Get(const Args& args, JsonWriter& reply) {
 
 void Set(const Args& args, JsonWriter&) {
   args.Need(5, "reg.set ROOT KEY NAME TYPE DATA [VIEW]");
-  RegKey key;
+  UniqueRegKey key;
   Check(RegCreateKeyExW(Root(args.Raw(1)), args.Text(2).c_str(), 0, nullptr, 0, KEY_SET_VALUE | View(args, 6),
                         nullptr, key.Receive(), nullptr),
         "RegCreateKeyEx");
@@ -128,7 +128,7 @@ void Set(const Args& args, JsonWriter&) {
 
 void DeleteValue(const Args& args, JsonWriter& reply) {
   args.Need(3, "reg.delvalue ROOT KEY NAME [VIEW]");
-  RegKey key;
+  UniqueRegKey key;
   bool existed = OpenKey(args, KEY_SET_VALUE, View(args, 4), key);
   if (existed) {
     LSTATUS status = RegDeleteValueW(key.Get(), args.Text(3).c_str());
@@ -141,12 +141,12 @@ void DeleteValue(const Args& args, JsonWriter& reply) {
 void DeleteTree(const Args& args, JsonWriter& reply) {
   args.Need(2, "reg.deltree ROOT KEY [VIEW]");
   REGSAM view = View(args, 3);
-  RegKey key;
+  UniqueRegKey key;
   bool existed = OpenKey(args, KEY_ALL_ACCESS, view, key);
   if (existed) {
     // Empty the key first, then remove the key itself in the chosen view.
     Check(RegDeleteTreeW(key.Get(), nullptr), "RegDeleteTree");
-    key = RegKey();
+    key.Reset();
     Check(RegDeleteKeyExW(Root(args.Raw(1)), args.Text(2).c_str(), view, 0), "RegDeleteKeyEx");
   }
   reply.FieldBool("existed", existed);
@@ -154,7 +154,7 @@ void DeleteTree(const Args& args, JsonWriter& reply) {
 
 void List(const Args& args, JsonWriter& reply) {
   args.Need(2, "reg.list ROOT KEY [VIEW]");
-  RegKey key;
+  UniqueRegKey key;
   if (!OpenKey(args, KEY_READ, View(args, 3), key)) {
     reply.FieldBool("exists", false);
     return;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "commands.h"
-#include "handles.h"
+#include "rtl/win_handles.h"
 #include "text.h"
 
 namespace {
@@ -26,9 +26,9 @@ struct Link {
 
 Link CreateLink() {
   Link link;
-  Check(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.shellLink.Receive()),
+  Check(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, link.shellLink.OutVoid()),
         "CoCreateInstance(ShellLink)");
-  Check(link.shellLink->QueryInterface(IID_IPersistFile, link.file.Receive()), "QueryInterface(IPersistFile)");
+  Check(link.shellLink->QueryInterface(IID_IPersistFile, link.file.OutVoid()), "QueryInterface(IPersistFile)");
   return link;
 }
 

@@ -1,13 +1,15 @@
 // Processes, screen metrics and driver facts.
 #include "commands.h"
-#include "handles.h"
+#include "rtl/win_handles.h"
 
 #include <tlhelp32.h>  // after windows.h, which it needs
 
 namespace {
 
 void Processes(const Args&, JsonWriter& reply) {
-  KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  // The snapshot fails with INVALID_HANDLE_VALUE, not null.
+  HANDLE taken = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  UniqueHandle snapshot(taken == INVALID_HANDLE_VALUE ? nullptr : taken);
   if (!snapshot.Valid()) throw CommandError("CreateToolhelp32Snapshot failed");
   PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
@@ -35,7 +37,7 @@ void Info(const Args&, JsonWriter& reply) {
 
 void Kill(const Args& args, JsonWriter&) {
   args.Need(1, "kill PID [CODE]");
-  KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(args.Int(1))));
+  UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, static_cast<DWORD>(args.Int(1))));
   if (!process.Valid()) throw CommandError("no such process: " + args.Raw(1));
   UINT code = args.Has(2) ? static_cast<UINT>(args.Int(2)) : 1;
   if (!TerminateProcess(process.Get(), code)) throw CommandError("TerminateProcess failed");
