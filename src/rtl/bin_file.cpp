@@ -1,8 +1,12 @@
 #include "rtl/bin_file.h"
 
+#include <algorithm>
+
 #include "rtl/exception.h"
 
 namespace {
+
+constexpr size_t MaxPiece = 1u << 30;
 
 DWORD AccessFor(int mode) {
     switch (mode & 0x03) {
@@ -61,9 +65,17 @@ void TBinaryFile::RequireOpen() const {
 
 size_t TBinaryFile::BlockRead(void* buffer, size_t count) {
     RequireOpen();
-    DWORD got = 0;
-    if (!::ReadFile(handle_.Get(), buffer, static_cast<DWORD>(count), &got, nullptr)) RaiseLastIoError();
-    return got;
+    // One system call moves at most 4 GiB; larger counts go in pieces.
+    auto* at = static_cast<uint8_t*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        DWORD piece = static_cast<DWORD>(std::min<size_t>(count - done, MaxPiece));
+        DWORD got = 0;
+        if (!::ReadFile(handle_.Get(), at + done, piece, &got, nullptr)) RaiseLastIoError();
+        done += got;
+        if (got < piece) break;  // end of file
+    }
+    return done;
 }
 
 void TBinaryFile::BlockReadExact(void* buffer, size_t count) {
@@ -72,9 +84,15 @@ void TBinaryFile::BlockReadExact(void* buffer, size_t count) {
 
 void TBinaryFile::BlockWrite(const void* buffer, size_t count) {
     RequireOpen();
-    DWORD written = 0;
-    if (!::WriteFile(handle_.Get(), buffer, static_cast<DWORD>(count), &written, nullptr)) RaiseLastIoError();
-    if (written != count) throw EInOutError(IoDiskFull);
+    const auto* at = static_cast<const uint8_t*>(buffer);
+    size_t done = 0;
+    while (done < count) {
+        DWORD piece = static_cast<DWORD>(std::min<size_t>(count - done, MaxPiece));
+        DWORD written = 0;
+        if (!::WriteFile(handle_.Get(), at + done, piece, &written, nullptr)) RaiseLastIoError();
+        if (written != piece) throw EInOutError(IoDiskFull);
+        done += written;
+    }
 }
 
 void TBinaryFile::Seek(int64_t position) {

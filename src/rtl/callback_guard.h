@@ -1,13 +1,15 @@
 // Errors must not unwind through the system's frames (a dialog's modal loop, DispatchMessage).
-// Window and dialog procedures therefore catch every error at their boundary, park it here and
-// end their dialog; the code that ran the dialog or dispatched the message raises it again,
-// so it still travels on to the top-level report.
+// Dialog procedures therefore catch every error at their boundary, park it here and end their
+// dialog; the code that ran the dialog or dispatched the message raises it again, so it still
+// travels on to the top-level report.
 #pragma once
 
 #include <windows.h>
 
 #include <exception>
 #include <utility>
+
+#include "rtl/error_report.h"
 
 extern std::exception_ptr PendingError;
 
@@ -26,13 +28,13 @@ INT_PTR GuardDialogProc(HWND dialog, Body&& body) noexcept {
     }
 }
 
-// Runs a window procedure's body; an error is parked and the message counts as handled.
+// Runs a window procedure's body. The backdrop's messages arrive from every modal loop, also
+// where nothing would raise a parked error again, so an error there is reported at once.
 template <class Body>
 LRESULT GuardWindowProc(Body&& body) noexcept {
     try {
         return std::forward<Body>(body)();
     } catch (...) {
-        if (!PendingError) PendingError = std::current_exception();
-        return 0;
+        ReportErrorAndExit(std::current_exception());
     }
 }

@@ -13,6 +13,8 @@
 #define GLYPHWORK_GRADIENT_TO 0x00000000
 #endif
 
+static_assert(GLYPHWORK_ASSEMBLY_TOTAL_BYTES > 0, "the copy bar divides by AssemblyTotalBytes");
+
 #define GLYPHWORK_STRINGIFY2(x) #x
 #define GLYPHWORK_STRINGIFY(x) GLYPHWORK_STRINGIFY2(x)
 

@@ -86,6 +86,8 @@ bool RunPage(const char* templateName, DLGPROC dialogProc) {
 void LaunchProduct() {
     Config.MainExeName = ChangeFileExt(Config.MainExeName, ".Exe");
     std::string path = JoinPath(DestDir, Config.MainExeName);
+    // The shell may hand the start to COM objects; the shortcut step has uninitialised COM again.
+    ComInitialization com;
     ::ShellExecuteA(BackdropWnd, nullptr, path.c_str(), nullptr, DestDir.c_str(), SW_SHOW);
 }
 

@@ -5,6 +5,6 @@
 #include "setup/driver.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    int code = RunWithErrorReport(SetupMain);
-    ::ExitProcess(static_cast<UINT>(code));
+    // Returning lets the run-time finish (static destructors) before the process exits.
+    return RunWithErrorReport(SetupMain);
 }

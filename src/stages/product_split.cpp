@@ -38,11 +38,11 @@ void CopyRange(TBinaryFile& source, TBinaryFile& target, int32_t size) {
 // place cannot take it. False when neither can.
 bool CreateTarget(TBinaryFile& target, const std::string& name, const std::string& extension) {
     const std::string inDest = JoinPath(DestDir, name);
+    const std::string place = extension == ".HLP" ? JoinPath(JoinPath(WindowsDir, "Help"), name) : inDest;
     constexpr int mode = FileModeReadWrite | FileShareDenyWrite;
-    if (extension == ".HLP" && target.TryRewrite(JoinPath(JoinPath(WindowsDir, "Help"), name), mode) == 0) {
-        return true;
-    }
-    return target.TryRewrite(inDest, mode) == 0;
+    // A failure is tried once more in the destination folder: for most entries the same place again,
+    // which gets past a file that was only held for a moment.
+    return target.TryRewrite(place, mode) == 0 || target.TryRewrite(inDest, mode) == 0;
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ bool SameTextAscii(const std::string& a, const std::string& b) {
 void CheckEntry(const TCatalogEntry& entry) {
     std::string problem = CatalogNameProblem(entry.Name);
     if (!problem.empty()) RaiseDamagedCatalog(problem);
-    // The split reads from the main executable; an entry of that name would overwrite it.
+    // The split reads from the main executable and holds it open; an entry of that name could
+    // never be written and would hide the packer's mistake.
     if (SameTextAscii(entry.Name, Config.MainExeName)) {
         RaiseDamagedCatalog("\"" + entry.Name + "\" would overwrite the main executable");
     }

@@ -29,6 +29,7 @@ TEST(DestinationForm, Cases) {
         {"C;\\X", false},
         {"C:X", false},                  // drive-relative: would name another folder later
         {"C:GLYPHWORK", false},
+        {"C:/GLYPHWORK", true},           // the system takes either separator
         {"C:\\*.GLF", true},             // the wildcard is judged by the folder check
     };
     for (const Case& c : cases) EXPECT_EQ(HasDestinationForm(c.entry), c.accepted) << c.entry;
