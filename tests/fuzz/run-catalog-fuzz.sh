@@ -29,4 +29,11 @@ open(sys.argv[1], "wb").write(bytes(64) + block + record + bytes([1]) + struct.p
 PY
 
 cd "$build"
-"$build/bin/catalog_trailer_fuzz" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 "$corpus"
+# The fuzzer's running commentary goes to a log; a failure shows its end.
+log="$build/catalog_trailer_fuzz.log"
+if ! "$build/bin/catalog_trailer_fuzz" -max_total_time="$seconds" -max_len=8192 -print_final_stats=1 "$corpus" \
+    2>"$log"; then
+  tail -40 "$log"
+  exit 1
+fi
+grep -E 'stat::number_of_executed_units|Done' "$log" | tail -2 || true
