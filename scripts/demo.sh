@@ -43,6 +43,9 @@ if [[ -n "${DISPLAY:-}" && $auto == 0 ]]; then
   if [[ ! -d "$WINEPREFIX" ]]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     "$wine" wineboot -i
+    # Windows' Times New Roman and Arial are not here; their metric-compatible look-alikes are.
+    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' /d 'Liberation Serif' /f
+    "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f
   fi
   # The disk drive stand-in: both volumes beside Setup.exe, so no disk needs swapping.
   (cd "$dist" && "$wine" Setup.exe) || true

@@ -8,9 +8,13 @@
 #ifndef GLYPHWORK_ASSEMBLY_TOTAL_BYTES
 #define GLYPHWORK_ASSEMBLY_TOTAL_BYTES 2795000
 #endif
-// Test builds change the gradient's end colour (equal colours paint one flat fill).
+// Test builds change the gradient's end colour (equal colours paint one flat fill) and the
+// title's colour (a dark one gets a white shadow).
 #ifndef GLYPHWORK_GRADIENT_TO
 #define GLYPHWORK_GRADIENT_TO 0x00000000
+#endif
+#ifndef GLYPHWORK_TITLE_COLOR
+#define GLYPHWORK_TITLE_COLOR 0x0000FFFF
 #endif
 
 static_assert(GLYPHWORK_ASSEMBLY_TOTAL_BYTES > 0, "the copy bar divides by AssemblyTotalBytes");
@@ -26,7 +30,7 @@ extern "C" __attribute__((used)) const char GlyphworkConfigMarker[] =
 TInstallerConfig Config = {
     /* GradientFrom */ 0x00FF0000,
     /* GradientTo */ GLYPHWORK_GRADIENT_TO,
-    /* TitleColor */ 0x0000FFFF,
+    /* TitleColor */ GLYPHWORK_TITLE_COLOR,
     /* DiskCount */ GLYPHWORK_DISK_COUNT,
     /* ShortcutName */ "Glyphwork",
     /* MainExeName */ "Glyphwork.Exe",

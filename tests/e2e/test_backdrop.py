@@ -62,7 +62,7 @@ def test_backdrop_painting(screen_env, transcript, tmp_path, width, height, rows
     title, shadow = pixels_of(image, band, YELLOW), pixels_of(image, band, BLACK)
     assert len(title) > 2000 and len(shadow) > 500
     left, top, right, bottom = bounds(title)
-    assert 22 <= left <= 30 and 25 <= top <= 40 and right > 400 and bottom < 90
+    assert 22 <= left <= 30 and 25 <= top <= 40 and right > 350 and bottom < 90
     dx, dy = SHADOW_OFFSET
     assert {(x - dx, y - dy) for x, y in shadow} <= title
     assert bounds(shadow)[2:] == (right + dx, bottom + dy)
@@ -105,4 +105,35 @@ def test_equal_gradient_colours_paint_one_flat_colour(screen_env, transcript):
     # Title and shadow as on the gradient.
     assert len(pixels_of(image, (0, 0, width, TITLE_BAND), YELLOW)) > 2000
     assert len(pixels_of(image, (0, 0, width, TITLE_BAND), BLACK)) > 500
+    leave_setup(driver, proc)
+
+
+def test_channels_step_towards_their_own_targets(screen_env, transcript):
+    """From (0, 0, 255) to (100, 0, 0): 255 steps of two rows each on 800 x 600; red rises until it
+    reaches 100 and then stays, while blue goes on falling."""
+    width, height = 800, 600
+    driver, proc, shot = show_backdrop(screen_env, width, height, "Setup-RedGradient.exe", transcript,
+                                       "backdrop-red-gradient")
+
+    def expected(y):
+        step = min(y // 2, 255)
+        return (min(step, 100), 0, 255 - step)
+
+    for x in (5, width - 5):
+        assert [shot.image.getpixel((x, y)) for y in range(height)] == [expected(y) for y in range(height)]
+    assert expected(199) == (99, 0, 156) and expected(200) == (100, 0, 155) and expected(599) == (100, 0, 0)
+    leave_setup(driver, proc)
+
+
+def test_a_dark_title_gets_a_white_shadow(screen_env, transcript):
+    width, height = 800, 600
+    driver, proc, shot = show_backdrop(screen_env, width, height, "Setup-DarkTitle.exe", transcript,
+                                       "backdrop-dark-title")
+    band = (0, 0, width, TITLE_BAND)
+    title, shadow = pixels_of(shot.image, band, (0, 0, 128)), pixels_of(shot.image, band, (255, 255, 255))
+    assert len(title) > 2000 and len(shadow) > 500
+    dx, dy = SHADOW_OFFSET
+    assert {(x - dx, y - dy) for x, y in shadow} <= title
+    # The notice line is drawn in the title's colour too.
+    assert len(pixels_of(shot.image, (width - 250, height - 20, width, height), (0, 0, 128))) > 20
     leave_setup(driver, proc)

@@ -22,6 +22,9 @@ _LINKABLE = {".dll", ".exe", ".drv", ".sys", ".ocx", ".cpl", ".acm", ".ax", ".tl
              ".com", ".ds", ".msstyles", ".mui", ".vxd", ".dll16", ".exe16", ".mod", ".tsp", ".ime"}
 
 
+FONT_REPLACEMENTS = {"Times New Roman": "Liberation Serif", "Arial": "Liberation Sans"}
+
+
 class WinePrefix:
     """WINEPREFIX folder used with WINEARCH=win64, quiet logs and no Mono/Gecko offers."""
 
@@ -57,6 +60,10 @@ class WinePrefix:
         # that never comes when the window goes; unmanaged windows end at once.
         subprocess.run([WINE64, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
                         "/f"], env=env, check=True, timeout=timeout, **quiet)
+        # Windows' Times New Roman and Arial are not here; their metric-compatible look-alikes are.
+        for face, stand_in in FONT_REPLACEMENTS.items():
+            subprocess.run([WINE64, "reg", "add", "HKCU\\Software\\Wine\\Fonts\\Replacements", "/v", face,
+                            "/d", stand_in, "/f"], env=env, check=True, timeout=timeout, **quiet)
         self.wait_server(display, timeout)
 
     def wait_server(self, display: str = "", timeout: float = 60.0):
