@@ -20,7 +20,7 @@ from pathlib import Path
 ROOT = Path(__file__).resolve().parents[1]
 sys.path.insert(0, str(ROOT / "tests" / "e2e"))
 
-from harness import IDOK, IDYES, Transcript, WineEnv  # noqa: E402
+from harness import IDOK, IDYES, Transcript, WineEnv, insert_disk  # noqa: E402
 
 SETUP_CAPTION = "Glyphwork"
 UNINSTALL_CAPTION = "Glyphwork Uninstall"
@@ -42,20 +42,10 @@ class Walkthrough:
         path = self.driver.screenshot(f"{self.shots:02d}-{name}").path
         print(f"  {path.name}")
 
-    def put_disk(self, dist: Path, number: int) -> Path:
-        disk = self.env.prefix.drive_c / "DISK"
-        disk.mkdir(exist_ok=True)
-        for old in disk.glob("Glyphwor.*"):
-            old.unlink()
-        if number == 1:
-            shutil.copyfile(dist / "Setup.exe", disk / "Setup.exe")
-        shutil.copyfile(dist / f"Glyphwor.{number:03d}", disk / f"Glyphwor.{number:03d}")
-        return disk
-
     def install(self, dist: Path) -> None:
         d = self.driver
         print("installing")
-        disk = self.put_disk(dist, 1)
+        disk = insert_disk(self.env, dist, 1)
         setup = self.env.run(self.env.to_windows(disk / "Setup.exe"))
         page = d.wait_window(caption="Destination Directory", timeout=60)["hwnd"]
         self.shot("destination")
@@ -66,7 +56,7 @@ class Walkthrough:
         # Disk 1 is copied in a blink; the question for disk 2 comes over the stage's bar.
         d.wait_message_box(SETUP_CAPTION, timeout=300)
         self.shot("insert-disk-2")
-        self.put_disk(dist, 2)
+        insert_disk(self.env, dist, 2)
         d.answer_message_box(SETUP_CAPTION, IDOK)
         group = d.wait_window(caption="Program Group", timeout=600)["hwnd"]
         self.shot("program-group")

@@ -5,14 +5,13 @@ where it was (files, Windows help folder, Programs-menu shortcut, registry), exc
 the user put into the product folder."""
 import importlib.util
 import os
-import shutil
 import subprocess
 import sys
 from pathlib import Path
 
 import pytest
 
-from harness import IDNO, IDOK, IDYES, win_build_dir
+from harness import IDNO, IDOK, IDYES, insert_disk, win_build_dir
 
 ROOT = Path(__file__).resolve().parents[2]
 SETUP_CAPTION = "Glyphwork"
@@ -53,21 +52,9 @@ def env_driver(fresh_env, transcript):
     return fresh_env, fresh_env.driver(transcript)
 
 
-def put_disk(env, dist, number):
-    """The disk drive stand-in: C:\\DISK holds the setup program and the volume of disk NUMBER."""
-    disk = env.prefix.drive_c / "DISK"
-    disk.mkdir(exist_ok=True)
-    for old in disk.glob("Glyphwor.*"):
-        old.unlink()
-    if number == 1:
-        shutil.copyfile(dist / "Setup.exe", disk / "Setup.exe")
-    shutil.copyfile(dist / f"Glyphwor.{number:03d}", disk / f"Glyphwor.{number:03d}")
-    return disk
-
-
 def install(env, driver, dist, shortcut_name=None, run_product=True, dest=None):
     """Installs from disk 1 and then disk 2 into DEST, or the proposed folder; returns the folder."""
-    disk = put_disk(env, dist, 1)
+    disk = insert_disk(env, dist, 1)
     proc = env.run(env.to_windows(disk / "Setup.exe"))
     page = driver.wait_window(caption="Destination Directory", timeout=30)["hwnd"]
     if dest is not None:
@@ -77,7 +64,7 @@ def install(env, driver, dist, shortcut_name=None, run_product=True, dest=None):
     driver.click(driver.wait_window(caption="License Agreement", timeout=30)["hwnd"], IDOK)
     prompt = driver.wait_message_box(SETUP_CAPTION, timeout=300)
     assert prompt.text == DISK2_QUESTION
-    put_disk(env, dist, 2)
+    insert_disk(env, dist, 2)
     driver.answer_message_box(SETUP_CAPTION, IDOK)
     group = driver.wait_window(caption="Program Group", timeout=600)["hwnd"]
     if shortcut_name is not None:

@@ -5,7 +5,6 @@ import random
 import re
 import shutil
 import subprocess
-from pathlib import Path
 
 import pytest
 

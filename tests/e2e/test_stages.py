@@ -1,14 +1,13 @@
 """The two installation stages under Wine: the volumes of a product packed with mkdist are joined,
 decoded and split through the real stage dialogs, and the files are checked byte by byte."""
 import re
-import shutil
 import subprocess
 import time
 
 import pytest
 
 from harness import IDCANCEL, IDNO, IDOK, IDYES
-from stages_support import (ARCHIVE, CANCEL_CAPTION, HELP_FOLDER, MAIN_EXE, SMALL_PRODUCT, STAGE_CAPTION,
+from stages_support import (ARCHIVE, CANCEL_CAPTION, MAIN_EXE, STAGE_CAPTION,
                             SUCCESS_QUESTION, WRONG_DISK, bar_colours, dest_files, expect_abort,
                             finish_after_stages, freeze_in_stage, pack, rename_entry, start_to_stages,
                             strip_checksums, help_dir, corrupt_decoded_checksum)
