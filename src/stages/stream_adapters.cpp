@@ -47,7 +47,9 @@ void NoteArchiveEnd() {
     }
 }
 
+// Writes the held bytes, counting them into the decoded stream's checksum a block at a time.
 void WriteHeldBytes() {
+    DecodedStream.Add(OutBuffer.get(), size_t(OutPos) - 1);
     try {
         MainExeFile.BlockWrite(OutBuffer.get(), size_t(OutPos) - 1);
     } catch (const EInOutError& error) {
@@ -110,5 +112,4 @@ void WriteMainExeBytes(const void* Buffer, uint16_t Count, uint16_t& Actual) {
     std::memcpy(OutBuffer.get() + OutPos - 1, Buffer, Count);
     OutPos = uint16_t(OutPos + Count);
     Actual = Count;
-    DecodedStream.Add(Buffer, Count);
 }
