@@ -23,6 +23,15 @@ TStreamCheck DecodedStream;
 
 namespace {
 
+// The decoder moves one byte per call: a plain store instead of a library call for it.
+inline void CopyBytes(void* to, const void* from, size_t count) {
+    if (count == 1) {
+        *static_cast<uint8_t*>(to) = *static_cast<const uint8_t*>(from);
+    } else {
+        std::memcpy(to, from, count);
+    }
+}
+
 // How often the archive has reported its end during this decode.
 int ArchiveEndReports = 0;
 
@@ -86,7 +95,7 @@ void ReadArchiveBytes(void* Buffer, uint16_t Count, uint16_t& Actual) {
         InPos = 1;
     }
     const int32_t valid = std::min<int32_t>(Count, InCount - InPos + 1);
-    std::memcpy(Buffer, InBuffer.get() + InPos - 1, size_t(valid));
+    CopyBytes(Buffer, InBuffer.get() + InPos - 1, size_t(valid));
     InPos = uint16_t(InPos + Count);
     Actual = uint16_t(valid);
     // Polling an empty queue for every byte would cost more than the decoding itself.
@@ -109,7 +118,7 @@ void WriteMainExeBytes(const void* Buffer, uint16_t Count, uint16_t& Actual) {
         const int32_t boundary = MeterPosition(OutTotal, CatalogTotal);
         if (ProgressMeter.Percent != LastPercent) DrawProgressMeter(boundary);
     }
-    std::memcpy(OutBuffer.get() + OutPos - 1, Buffer, Count);
+    CopyBytes(OutBuffer.get() + OutPos - 1, Buffer, Count);
     OutPos = uint16_t(OutPos + Count);
     Actual = Count;
 }
