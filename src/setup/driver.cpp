@@ -39,7 +39,7 @@ void StartUp() {
     SetupAborted = false;
 }
 
-// The pages and stages in their order. Returns false when the sequence stopped.
+// How the run of the pages and stages, in their order, ended.
 enum class SequenceEnd { Completed, Aborted, MainMissing };
 
 SequenceEnd RunSequence() {
