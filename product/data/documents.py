@@ -2,7 +2,7 @@
 import struct
 
 from prng import Prng
-from prose import paragraph
+from prose import fill_text, paragraph
 
 TOPICS = [
     "Opening a font", "The glyph table", "Choosing a sample text", "Editing an outline",
@@ -35,17 +35,12 @@ def help_file(size: int, seed: int) -> bytes:
 def changes(size: int, seed: int) -> bytes:
     """Version history, newest first."""
     rng = Prng(seed)
-    entries = []
-    total = 0
-    major, minor = 1, 40
-    while minor > 0:
-        entry = f"Version {major}.{minor:02d}\r\n" + "".join(
-            f"  - {paragraph(rng, 70).strip()}\r\n".replace("\r\n", "\r\n    ").rstrip() + "\r\n"
-            for _ in range(rng.between(1, 4))) + "\r\n"
-        if total + len(entry) > size:
-            break
-        entries.append(entry)
-        total += len(entry)
-        minor -= 1
-    data = "".join(entries).encode("ascii")
-    return data + b" " * (size - len(data))
+
+    def entries():
+        major = 1
+        for minor in range(40, 0, -1):
+            yield f"Version {major}.{minor:02d}\r\n" + "".join(
+                f"  - {paragraph(rng, 70).strip()}\r\n".replace("\r\n", "\r\n    ").rstrip() + "\r\n"
+                for _ in range(rng.between(1, 4))) + "\r\n"
+
+    return fill_text(entries(), size)

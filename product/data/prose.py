@@ -49,3 +49,17 @@ def paragraph(rng: Prng, width: int = 78) -> str:
             line = f"{line} {word}" if line else word
     lines.append(line)
     return "\r\n".join(lines) + "\r\n"
+
+
+def fill_text(pieces, size: int, head: str = "") -> bytes:
+    """HEAD, then as many whole PIECES (an iterable of ASCII strings, taken in order) as fit in
+    SIZE bytes, padded with blanks to exactly SIZE. The first piece that does not fit is the last
+    one drawn, so the generator's draws stay the same whatever the size."""
+    parts, total = [head], len(head)
+    for piece in pieces:
+        if total + len(piece) > size:
+            break
+        parts.append(piece)
+        total += len(piece)
+    data = "".join(parts).encode("ascii")
+    return data + b" " * (size - len(data))

@@ -2,7 +2,7 @@
 import struct
 
 from prng import Prng
-from prose import paragraph
+from prose import fill_text, paragraph
 
 FONTS = ["ROMAN", "ITALIC", "SCRIPT", "SYMBOL"]
 
@@ -41,25 +41,22 @@ MARKS = ["", " WITH ACUTE", " WITH GRAVE", " WITH DIAERESIS", " WITH CEDILLA", "
 def charmap(size: int, seed: int) -> bytes:
     """One line per character: code, name, and which of the fonts carry it."""
     rng = Prng(seed)
-    lines = ["Glyphwork character map\r\n", "code     name" + " " * 44 + "fonts\r\n", "\r\n"]
-    total = sum(len(x) for x in lines)
-    code = 0x20
-    while True:
-        if 0x41 <= code <= 0x5A:
-            name = f"LATIN CAPITAL LETTER {chr(code)}"
-        elif 0x61 <= code <= 0x7A:
-            name = f"LATIN SMALL LETTER {chr(code - 32)}"
-        else:
-            name = f"{rng.choice(LETTER_WORDS)} {rng.choice(CASES)} {chr(rng.between(65, 90))}{rng.choice(MARKS)}"
-        fonts = " ".join(f if rng.chance(80) else "-" * len(f) for f in FONTS)
-        line = f"U+{code:04X}   {name:<48} {fonts}\r\n"
-        if total + len(line) > size:
-            break
-        lines.append(line)
-        total += len(line)
-        code += 1
-    data = "".join(lines).encode("ascii")
-    return data + b" " * (size - len(data))
+    head = "Glyphwork character map\r\n" + "code     name" + " " * 44 + "fonts\r\n" + "\r\n"
+
+    def lines():
+        code = 0x20
+        while True:
+            if 0x41 <= code <= 0x5A:
+                name = f"LATIN CAPITAL LETTER {chr(code)}"
+            elif 0x61 <= code <= 0x7A:
+                name = f"LATIN SMALL LETTER {chr(code - 32)}"
+            else:
+                name = f"{rng.choice(LETTER_WORDS)} {rng.choice(CASES)} {chr(rng.between(65, 90))}{rng.choice(MARKS)}"
+            fonts = " ".join(f if rng.chance(80) else "-" * len(f) for f in FONTS)
+            yield f"U+{code:04X}   {name:<48} {fonts}\r\n"
+            code += 1
+
+    return fill_text(lines(), size, head)
 
 
 STYLE_NAMES = ["Body", "Heading", "Caption", "Quote", "Footnote", "Title", "Subtitle", "List", "Table"]
@@ -68,26 +65,22 @@ STYLE_NAMES = ["Body", "Heading", "Caption", "Quote", "Footnote", "Title", "Subt
 def styles(size: int, seed: int) -> bytes:
     """Paragraph styles for page layout, one section per style."""
     rng = Prng(seed)
-    parts = ["; Glyphwork style sheet\r\n\r\n"]
-    total = len(parts[0])
-    number = 1
-    while True:
-        name = f"{rng.choice(STYLE_NAMES)} {number}"
-        section = (
-            f"[Style {name}]\r\n"
-            f"Font={rng.choice(FONTS)}.GLF\r\n"
-            f"Size={rng.between(6, 72)}\r\n"
-            f"Leading={rng.between(100, 160)}%\r\n"
-            f"Tracking={rng.between(-20, 40)}\r\n"
-            f"Color={rng.between(0, 0xFFFFFF):06X}\r\n"
-            f"Align={rng.choice(['Left', 'Right', 'Centre', 'Justify'])}\r\n"
-            f"SpaceBefore={rng.between(0, 24)}\r\n"
-            f"Comment={paragraph(rng, 100000).strip()}\r\n\r\n"
-        )
-        if total + len(section) > size:
-            break
-        parts.append(section)
-        total += len(section)
-        number += 1
-    data = "".join(parts).encode("ascii")
-    return data + b" " * (size - len(data))
+
+    def sections():
+        number = 1
+        while True:
+            name = f"{rng.choice(STYLE_NAMES)} {number}"
+            yield (
+                f"[Style {name}]\r\n"
+                f"Font={rng.choice(FONTS)}.GLF\r\n"
+                f"Size={rng.between(6, 72)}\r\n"
+                f"Leading={rng.between(100, 160)}%\r\n"
+                f"Tracking={rng.between(-20, 40)}\r\n"
+                f"Color={rng.between(0, 0xFFFFFF):06X}\r\n"
+                f"Align={rng.choice(['Left', 'Right', 'Centre', 'Justify'])}\r\n"
+                f"SpaceBefore={rng.between(0, 24)}\r\n"
+                f"Comment={paragraph(rng, 100000).strip()}\r\n\r\n"
+            )
+            number += 1
+
+    return fill_text(sections(), size, "; Glyphwork style sheet\r\n\r\n")
